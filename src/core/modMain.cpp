@@ -1,0 +1,7 @@
+#include "core/modMain.h"
+
+#include <QApplication>
+
+namespace rd {
+int RunApplication(QApplication& app) { return 0; }
+}  // namespace rd

@@ -1,0 +1,5 @@
+#pragma once
+class QApplication;
+namespace rd {
+int RunApplication(QApplication& app);
+}

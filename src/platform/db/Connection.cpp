@@ -1,0 +1,197 @@
+#include "platform/db/Connection.h"
+
+#include <sqlite3.h>
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include "platform/db/SqliteDialect.h"
+
+namespace rd {
+namespace {
+
+QString newConnectionName() {
+  static QAtomicInt counter;
+  return QStringLiteral("rd_connection_%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QString errorText(const QSqlError& e) {
+  QString t = e.databaseText().trimmed();
+  if (t.isEmpty()) t = e.text().trimmed();
+  return t;
+}
+
+QString braced(const QString& v) {
+  QString t = v;
+  t.replace("}", "}}");
+  return "{" + t + "}";
+}
+
+}  // namespace
+
+Connection::~Connection() {
+  if (!name_.isEmpty()) {
+    if (depth_ > 0) db_.rollback();
+    db_.close();
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name_);
+  }
+}
+
+std::unique_ptr<Connection> Connection::OpenSqlite(const QString& path, QString* error) {
+  QFileInfo info(path);
+  if (!info.isFile()) {
+    if (error) *error = QStringLiteral("The database file does not exist: %1").arg(path);
+    return nullptr;
+  }
+  std::unique_ptr<Connection> c(new Connection);
+  c->name_ = newConnectionName();
+  c->sqlite_ = true;
+  c->filePath_ = info.absoluteFilePath();
+  c->db_ = QSqlDatabase::addDatabase("QSQLITE", c->name_);
+  c->db_.setDatabaseName(c->filePath_);
+  if (!c->db_.open()) {
+    if (error) *error = errorText(c->db_.lastError());
+    return nullptr;
+  }
+  QVariant handle = c->db_.driver()->handle();
+  if (auto* h = *static_cast<sqlite3* const*>(handle.data())) SqliteDialect::RegisterFunctions(h);
+  QueryResult probe;
+  if (!c->Query("select count(*) from sqlite_master", &probe)) {
+    if (error) *error = c->LastError();
+    return nullptr;
+  }
+  return c;
+}
+
+std::unique_ptr<Connection> Connection::OpenOdbc(const QString& connectionString,
+                                                 QString* error) {
+  std::unique_ptr<Connection> c(new Connection);
+  c->name_ = newConnectionName();
+  c->db_ = QSqlDatabase::addDatabase("QODBC", c->name_);
+  c->db_.setDatabaseName(connectionString);
+  if (!c->db_.open()) {
+    if (error) *error = errorText(c->db_.lastError());
+    return nullptr;
+  }
+  return c;
+}
+
+QString Connection::SqlServerConnectionString(const QString& server, const QString& database,
+                                              const QString& user, const QString& password) {
+  return QStringLiteral("DRIVER={FreeTDS};SERVER=%1;DATABASE=%2;UID=%3;PWD=%4;"
+                        "TDS_Version=7.4;ClientCharset=UTF-8")
+      .arg(braced(server), braced(database), braced(user), braced(password));
+}
+
+QString Connection::Dialect(const QString& sql) const {
+  return sqlite_ ? SqliteDialect::Translate(sql) : sql;
+}
+
+bool Connection::Prepare(QSqlQuery& q, const QString& sql) {
+  q.setForwardOnly(true);
+  if (!q.prepare(Dialect(sql))) {
+    SetError(errorText(q.lastError()));
+    return false;
+  }
+  return true;
+}
+
+bool Connection::Execute(const QString& sql, int* rowsAffected) {
+  return ExecuteBound(sql, {}, rowsAffected);
+}
+
+bool Connection::ExecuteBound(const QString& sql, const QVariantList& values,
+                              int* rowsAffected) {
+  if (!db_.isOpen()) {
+    SetError(QStringLiteral("The connection is closed."));
+    return false;
+  }
+  QSqlQuery q(db_);
+  bool ok;
+  if (values.isEmpty()) {
+    q.setForwardOnly(true);
+    ok = q.exec(Dialect(sql));
+  } else {
+    ok = Prepare(q, sql);
+    if (ok) {
+      for (const QVariant& v : values) q.addBindValue(v);
+      ok = q.exec();
+    }
+  }
+  if (!ok) {
+    SetError(errorText(q.lastError()));
+    if (depth_ > 0) failed_ = true;
+    return false;
+  }
+  if (rowsAffected) *rowsAffected = q.numRowsAffected();
+  // Statements such as BACKUP answer with several result sets through ODBC;
+  // all of them must be read before the statement is done.
+  while (q.nextResult()) {
+  }
+  return true;
+}
+
+bool Connection::Query(const QString& sql, QueryResult* out) {
+  out->columns.clear();
+  out->cells.clear();
+  if (!db_.isOpen()) {
+    SetError(QStringLiteral("The connection is closed."));
+    return false;
+  }
+  QSqlQuery q(db_);
+  q.setForwardOnly(true);
+  if (!q.exec(Dialect(sql))) {
+    SetError(errorText(q.lastError()));
+    return false;
+  }
+  QSqlRecord rec = q.record();
+  const int n = rec.count();
+  for (int i = 0; i < n; ++i) out->columns << rec.fieldName(i);
+  while (q.next())
+    for (int i = 0; i < n; ++i) out->cells.push_back(q.value(i));
+  return true;
+}
+
+bool Connection::BeginTrans() {
+  if (depth_ == 0) {
+    failed_ = false;
+    if (!db_.transaction()) {
+      SetError(errorText(db_.lastError()));
+      return false;
+    }
+  }
+  ++depth_;
+  return true;
+}
+
+bool Connection::CommitTrans() {
+  if (depth_ == 0) return false;
+  if (--depth_ > 0) return !failed_;
+  if (failed_) {
+    db_.rollback();
+    failed_ = false;
+    return false;
+  }
+  if (!db_.commit()) {
+    SetError(errorText(db_.lastError()));
+    db_.rollback();
+    return false;
+  }
+  return true;
+}
+
+void Connection::RollbackTrans() {
+  if (depth_ == 0) return;
+  failed_ = true;
+  if (--depth_ == 0) {
+    db_.rollback();
+    failed_ = false;
+  }
+}
+
+}  // namespace rd

@@ -1,0 +1,92 @@
+#pragma once
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+namespace rd {
+
+// Rows of one query, fetched whole.
+struct QueryResult {
+  QStringList columns;
+  std::vector<QVariant> cells;  // row-major, columns.size() per row
+  int rowCount() const { return columns.isEmpty() ? 0 : int(cells.size() / columns.size()); }
+};
+
+// The one open database: a SQLite file (the "ACCESS" type) or SQL Server
+// through ODBC. Statements run one at a time; transactions nest by joining,
+// so a routine that must be atomic joins the save that calls it: only the
+// outermost commit commits and any rollback rolls the whole back.
+// Virtual so that tests can record the statements sent to a server.
+class Connection {
+ public:
+  virtual ~Connection();
+
+  // Fails (null) when the file is missing or is not a database; never
+  // creates or alters the file.
+  static std::unique_ptr<Connection> OpenSqlite(const QString& path, QString* error = nullptr);
+  static std::unique_ptr<Connection> OpenOdbc(const QString& connectionString,
+                                              QString* error = nullptr);
+  // A FreeTDS connection string; every value brace-quoted.
+  static QString SqlServerConnectionString(const QString& server, const QString& database,
+                                           const QString& user, const QString& password);
+
+  // Runs a statement; a failure leaves the text in LastError().
+  virtual bool Execute(const QString& sql, int* rowsAffected = nullptr);
+  // Runs a statement with "?" placeholders bound to values.
+  virtual bool ExecuteBound(const QString& sql, const QVariantList& values,
+                            int* rowsAffected = nullptr);
+  // Runs a query and fetches every row.
+  virtual bool Query(const QString& sql, QueryResult* out);
+
+  virtual bool BeginTrans();
+  virtual bool CommitTrans();
+  virtual void RollbackTrans();
+  int TransactionDepth() const { return depth_; }
+
+  QString LastError() const { return lastError_; }
+  bool IsSqlite() const { return sqlite_; }
+  QString FilePath() const { return filePath_; }
+  // The statement as this database must see it (SQLite rewrites a few
+  // forms its parser lacks).
+  QString Dialect(const QString& sql) const;
+
+ protected:
+  Connection() = default;
+  void SetError(const QString& e) { lastError_ = e; }
+
+ private:
+  bool Prepare(class QSqlQuery& q, const QString& sql);
+  QString name_;
+  QSqlDatabase db_;
+  bool sqlite_ = false;
+  QString filePath_;
+  QString lastError_;
+  int depth_ = 0;
+  bool failed_ = false;
+};
+
+// Joins or starts a transaction; rolls back unless Commit() succeeded.
+class Transaction {
+ public:
+  explicit Transaction(Connection& c) : c_(c) { ok_ = c_.BeginTrans(); }
+  ~Transaction() {
+    if (!done_) c_.RollbackTrans();
+  }
+  bool Started() const { return ok_; }
+  bool Commit() {
+    done_ = true;
+    return c_.CommitTrans();
+  }
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+ private:
+  Connection& c_;
+  bool ok_ = false;
+  bool done_ = false;
+};
+
+}  // namespace rd

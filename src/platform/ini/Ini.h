@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+namespace rd {
+
+// Profile-string reading and writing on an INI file, with the rules the
+// program's settings and language files rely on: sections and keys found
+// without regard to case, the first match wins, the value is everything
+// after the first "=", a missing file, section or key reads as "", and a
+// value is cut to 254 bytes. A write replaces the value line in place (or
+// appends the key to its section, or appends the section) and keeps every
+// other line, comment and line end; the file is replaced atomically.
+class Ini {
+ public:
+  static constexpr int MaxValueBytes = 254;
+
+  static QString Read(const QString& file, const QString& section, const QString& key);
+  static bool Write(const QString& file, const QString& section, const QString& key,
+                    const QString& value);
+};
+
+}  // namespace rd

@@ -1,0 +1,70 @@
+#include "platform/ui/Ui.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace rd {
+namespace {
+
+std::unique_ptr<Ui>& current() {
+  static std::unique_ptr<Ui> ui;
+  return ui;
+}
+
+QMessageBox::Icon iconOf(MsgIcon icon) {
+  switch (icon) {
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+MsgResult Ui::MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons, const QString& title,
+                     QWidget* parent) {
+  QMessageBox box(iconOf(icon), title.isEmpty() ? QApplication::applicationName() : title, text,
+                  QMessageBox::NoButton, parent ? parent : QApplication::activeWindow());
+  switch (buttons) {
+    case MsgButtons::OkOnly: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Ok: return MsgResult::Ok;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    default: return buttons == MsgButtons::OkOnly ? MsgResult::Ok : MsgResult::Cancel;
+  }
+}
+
+QString Ui::GetOpenFileName(const QString& title, const QString& folder, const QString& filter,
+                            QWidget* parent) {
+  return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
+QString Ui::GetSaveFileName(const QString& title, const QString& suggested, const QString& filter,
+                            QWidget* parent) {
+  return QFileDialog::getSaveFileName(parent, title, suggested, filter, nullptr,
+                                      QFileDialog::DontConfirmOverwrite);
+}
+
+bool Ui::OpenUrl(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
+
+Ui& Ui::Instance() {
+  if (!current()) current() = std::make_unique<Ui>();
+  return *current();
+}
+
+void Ui::Install(std::unique_ptr<Ui> ui) { current() = std::move(ui); }
+
+}  // namespace rd
