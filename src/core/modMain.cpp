@@ -2,6 +2,64 @@
 
 #include <QApplication>
 
+#include "core/Globals.h"
+#include "core/StartupSteps.h"
+#include "core/modCommon.h"
+#include "core/modDatabase.h"
+#include "core/modUser.h"
+#include "platform/ui/ProgramFolder.h"
+#include "platform/ui/Ui.h"
+
 namespace rd {
-int RunApplication(QApplication& app) { return 0; }
+
+StartupOutcome Main(StartupSteps& steps) {
+  UserInfo = std::make_unique<clsUserInfo>();
+  ConfigFile = ProgramFolder::File("Config.ini");
+  LanguageFile = GetLanguageFile(GetIniString("System", "Language", ConfigFile));
+  AppTitle = GetLangString(1000);
+
+  ServerType = GetIniString("System", "ServerType", ConfigFile);
+  const QString serverName = GetIniString("System", "ServerName", ConfigFile);
+  const QString userID = GetIniString("System", "UserID", ConfigFile);
+  const QString password = GetIniString("System", "Password", ConfigFile);
+  const QString dataBaseName = GetIniString("System", "DataBaseName", ConfigFile);
+
+  if (!OpenConnection(ServerType, dataBaseName, password, serverName, userID)) {
+    const bool offered = ServerType == "SQLSERVER" && steps.ShowConnect();
+    if (!offered)
+      MsgBox(GetLangString(1031), MsgIcon::Exclamation, MsgButtons::OkOnly, AppTitle);
+    if (!DbConnection) {
+      ReleaseGlobals();
+      return StartupOutcome::Failed;
+    }
+  }
+
+  const bool autoLogin = TextToBoolean(GetIniString("System", "AutoLogin", ConfigFile));
+  const QString loginUser = GetIniString("System", "LoginUser", ConfigFile);
+  const QString loginPassword = GetIniString("System", "LoginPassword", ConfigFile);
+  if (autoLogin && CheckUser(loginUser, loginPassword)) {
+    SetLoginUser(loginUser);
+  } else if (!steps.ShowLogin(loginUser, loginPassword)) {
+    ReleaseGlobals();
+    return StartupOutcome::Cancelled;
+  }
+
+  steps.ShowMain();
+  return StartupOutcome::Running;
+}
+
+int RunApplication(QApplication& app) {
+  StartupSteps steps;
+  switch (Main(steps)) {
+    case StartupOutcome::Running: {
+      const int code = app.exec();
+      ReleaseGlobals();
+      return code;
+    }
+    case StartupOutcome::Cancelled: return 0;
+    case StartupOutcome::Failed: break;
+  }
+  return 1;
+}
+
 }  // namespace rd

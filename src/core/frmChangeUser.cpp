@@ -1,0 +1,57 @@
+#include "core/frmChangeUser.h"
+
+#include <QLineEdit>
+
+#include "core/Globals.h"
+#include "core/frmMain.h"
+#include "core/modCommon.h"
+#include "core/modDatabase.h"
+#include "core/modUser.h"
+#include "platform/ini/Ini.h"
+
+namespace rd {
+
+frmChangeUser::frmChangeUser(QWidget* mainWindow)
+    : UserPasswordDialog(5400, 2400, 300, nullptr),
+      mainWindow_(mainWindow ? mainWindow : frmMain::Current()) {
+  setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void frmChangeUser::cmdOK_Click() {
+  QString user, password;
+  if (!ReadBoxes(&user, &password, txtUserName)) return;
+  if (!CheckUser(user, password)) {
+    Warn(1032);
+    txtUserName->setFocus();
+    return;
+  }
+  const QString type = GetIniString("System", "ServerType", ConfigFile);
+  auto fresh = ConnectDatabase(type, GetIniString("System", "DataBaseName", ConfigFile),
+                               GetIniString("System", "Password", ConfigFile),
+                               GetIniString("System", "ServerName", ConfigFile),
+                               GetIniString("System", "UserID", ConfigFile));
+  if (!fresh) {
+    Warn(1031);
+    return;
+  }
+  // The old window releases the old connection and user as it closes.
+  if (mainWindow_ && !mainWindow_->close()) return;
+  Ini::Write(ConfigFile, "System", "LoginUser", user);
+  ServerType = type;
+  DbConnection = std::move(fresh);
+  UserInfo = std::make_unique<clsUserInfo>();
+  SetLoginUser(user);
+  finished_ = true;
+  (new frmMain)->show();
+  accept();
+}
+
+void frmChangeUser::reject() {
+  if (!finished_) {
+    finished_ = true;
+    if (mainWindow_) mainWindow_->show();
+  }
+  UserPasswordDialog::reject();
+}
+
+}  // namespace rd

@@ -1,0 +1,41 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+namespace rd {
+
+// Value of key in section of an INI file, trimmed with TrimAll; "" when the
+// file or the key is missing. Values are cut to 254 bytes.
+QString GetIniString(const QString& section, const QString& key, const QString& file);
+
+// Remove blanks, CR, LF and NUL (tabs are kept) from the start, the end or
+// both. The lvalue forms leave the trimmed text in their argument too.
+QString TrimLeft(QString& s);
+QString TrimRight(QString& s);
+QString TrimAll(QString& s);
+QString TrimLeft(const QString& s);
+QString TrimRight(const QString& s);
+QString TrimAll(const QString& s);
+
+// Path of Language/<LCID>.ini in the program folder for an LCID given as
+// text (empty or not a number: the system's default LCID); falls back to
+// Language/1033.ini when that file is absent. Sets LanguageID.
+QString GetLanguageFile(const QString& lcidText);
+
+// The system's default LCID, from its locale.
+int SystemDefaultLcid();
+
+// Text of a key in [Language] of file, or of LanguageFile when file is empty.
+QString GetLangString(int key, const QString& file = QString());
+
+// Fills "@1", "@2", ... with the values, in order, every occurrence.
+QString ReplaceParams(const QString& text, const QStringList& values);
+
+// A Boolean as text: "True"/"False" in any case, or a number, 0 being
+// false. Anything else is not a Boolean (ok false, result false).
+bool TextToBoolean(const QString& text, bool* ok = nullptr);
+// A stored flag: null is false, numbers are true when non-zero.
+bool VariantToBoolean(const QVariant& v);
+
+}  // namespace rd

@@ -1,0 +1,119 @@
+#include "core/modDatabase.h"
+
+#include "core/Globals.h"
+#include "platform/text/AnsiText.h"
+#include "platform/ui/ProgramFolder.h"
+#include "platform/ui/Ui.h"
+
+namespace rd {
+namespace {
+
+const QString kNoConnection = QStringLiteral("There is no connection to the database.");
+
+}  // namespace
+
+std::unique_ptr<Connection> ConnectDatabase(const QString& serverType,
+                                            const QString& dataBaseName,
+                                            const QString& password, const QString& serverName,
+                                            const QString& userID) {
+  if (serverType == "SQLSERVER")
+    return Connection::OpenOdbc(
+        Connection::SqlServerConnectionString(serverName, dataBaseName, userID, password));
+  if (serverType == "ACCESS") {
+    if (dataBaseName.isEmpty()) return nullptr;
+    return Connection::OpenSqlite(ProgramFolder::File(dataBaseName));
+  }
+  return nullptr;
+}
+
+bool OpenConnection(const QString& serverType, const QString& dataBaseName,
+                    const QString& password, const QString& serverName, const QString& userID) {
+  DbConnection.reset();
+  DbConnection = ConnectDatabase(serverType, dataBaseName, password, serverName, userID);
+  return DbConnection != nullptr;
+}
+
+void CloseConnection() { DbConnection.reset(); }
+
+bool OpenRecordset(const QString& sql, Recordset& rs, int /*lockType*/) {
+  rs.Close();
+  QString error;
+  if (!DbConnection)
+    error = kNoConnection;
+  else if (!rs.Open(sql, *DbConnection))
+    error = rs.LastError();
+  else
+    return true;
+  MsgBox(error, MsgIcon::Critical);
+  return false;
+}
+
+QString NullLiteralsToNull(const QString& sql) {
+  QString out;
+  out.reserve(sql.size());
+  qsizetype i = 0;
+  while (i < sql.size()) {
+    if (sql[i] != '\'') {
+      out += sql[i++];
+      continue;
+    }
+    // A literal runs to the quote that is not doubled.
+    qsizetype end = i + 1;
+    while (end < sql.size()) {
+      if (sql[end] == '\'') {
+        if (end + 1 < sql.size() && sql[end + 1] == '\'') {
+          end += 2;
+          continue;
+        }
+        break;
+      }
+      ++end;
+    }
+    const QString literal = sql.mid(i, end - i + 1);
+    out += literal == QLatin1String("'null'") ? QStringLiteral("null") : literal;
+    i = end + 1;
+  }
+  return out;
+}
+
+bool ExecuteSQL(const QString& sql, QString* error) {
+  if (!DbConnection) {
+    if (error) *error = kNoConnection;
+    return false;
+  }
+  if (DbConnection->Execute(NullLiteralsToNull(sql))) return true;
+  if (error) *error = DbConnection->LastError();
+  return false;
+}
+
+QString SqlStr(const QString& text) {
+  QString t = text;
+  t.replace("'", "''");
+  return t.isEmpty() ? QStringLiteral("null") : t;
+}
+
+QString NullToStr(const QVariant& value) { return VariantText(value); }
+
+QString GetServerDate(const QString& serverType) {
+  QString sql;
+  if (serverType == "SQLSERVER")
+    sql = "select Getdate()";
+  else if (serverType == "ACCESS")
+    sql = "select now()";
+  else
+    return QString();
+  Recordset rs;
+  if (!OpenRecordset(sql, rs, 1)) return QString();
+  return NullToStr(rs.Fields(0).Value);
+}
+
+QString GetFieldCaption(const QString& field) {
+  Recordset rs;
+  if (!OpenRecordset("select top 1 [Language] from tblRecordset where Field='" + SqlStr(field) +
+                         "' order by id desc",
+                     rs, 1))
+    return QString();
+  return rs.RecordCount() > 0 ? NullToStr(rs.Fields(0).Value) : QString();
+}
+
+}  // namespace rd

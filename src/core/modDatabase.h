@@ -1,0 +1,49 @@
+#pragma once
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+
+namespace rd {
+
+// A new connection for the settings: "ACCESS" is a database file in the
+// program folder, "SQLSERVER" a server (compared exactly); null on any
+// failure or any other type. Leaves DbConnection alone.
+std::unique_ptr<Connection> ConnectDatabase(const QString& serverType,
+                                            const QString& dataBaseName,
+                                            const QString& password, const QString& serverName,
+                                            const QString& userID);
+
+// Replaces DbConnection by a new connection; true when it is open. A
+// failure leaves DbConnection null and shows nothing.
+bool OpenConnection(const QString& serverType, const QString& dataBaseName,
+                    const QString& password, const QString& serverName, const QString& userID);
+void CloseConnection();
+
+// Reads sql into rs (closed first) on DbConnection. A failure shows the
+// database's error in a critical box and leaves rs closed. Recordsets are
+// read-only: lockType is kept for the callers' sake only.
+bool OpenRecordset(const QString& sql, Recordset& rs, int lockType = 1);
+
+// The statement as ExecuteSQL runs it: every literal that is exactly
+// 'null' becomes the bare word null.
+QString NullLiteralsToNull(const QString& sql);
+
+// Runs a write on DbConnection after NullLiteralsToNull. A failure returns
+// false with the database's error in *error; statements already run stay
+// done.
+bool ExecuteSQL(const QString& sql, QString* error = nullptr);
+
+// Text for a quoted SQL literal: quotes doubled, empty text the word null.
+QString SqlStr(const QString& text);
+// A stored value as text; null is "".
+QString NullToStr(const QVariant& value);
+
+// The server's clock as text; "" for an unknown type or a failed read.
+QString GetServerDate(const QString& serverType);
+// Caption of the newest field definition of that name; "" when none.
+QString GetFieldCaption(const QString& field);
+
+}  // namespace rd

@@ -1,0 +1,210 @@
+#include "CoreFixture.h"
+#include "core/StartupSteps.h"
+#include "core/modMain.h"
+#include "platform/ini/Ini.h"
+
+using namespace rd;
+
+namespace {
+
+// Records what start-up showed; the login logs the preset user in when asked.
+class RecordedSteps : public StartupSteps {
+ public:
+  bool loginAccepts = false;
+  bool loginShown = false, mainShown = false;
+  QString presetUser, presetPassword;
+
+  bool ShowConnect() override { return false; }
+  bool ShowLogin(const QString& user, const QString& password) override {
+    loginShown = true;
+    presetUser = user;
+    presetPassword = password;
+    return loginAccepts;
+  }
+  void ShowMain() override { mainShown = true; }
+};
+
+using Settings = QMap<QString, QString>;
+
+}  // namespace
+
+class TestCoreStartup : public QObject {
+  Q_OBJECT
+  ScriptedUi* ui_ = nullptr;
+
+ private slots:
+  void init() { ui_ = ScriptedUi::Install(); }
+  void cleanup() {
+    ReleaseGlobals();
+    ScriptedUi::Uninstall();
+  }
+
+  void decisions_data() {
+    QTest::addColumn<Settings>("settings");
+    QTest::addColumn<bool>("loginAccepts");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("loginShown");
+    QTest::addColumn<QString>("loggedIn");
+    const int running = int(StartupOutcome::Running), failed = int(StartupOutcome::Failed),
+              cancelled = int(StartupOutcome::Cancelled);
+    const Settings ok{{"ServerType", "ACCESS"}, {"DataBaseName", "RecordDesk.db"}};
+    auto with = [&](Settings s, const Settings& more) {
+      for (auto it = more.begin(); it != more.end(); ++it) s[it.key()] = it.value();
+      return s;
+    };
+    QTest::newRow("login dialog") << with(ok, {{"AutoLogin", "False"}}) << true << running << ""
+                                  << true << "";
+    QTest::newRow("login cancelled") << with(ok, {{"AutoLogin", "False"}}) << false << cancelled
+                                     << "" << true << "";
+    QTest::newRow("auto login, stored spelling")
+        << with(ok, {{"AutoLogin", "True"}, {"LoginUser", "CAROL"}, {"LoginPassword", "secret"}})
+        << false << running << "" << false << "Carol";
+    QTest::newRow("auto login as a number")
+        << with(ok, {{"AutoLogin", "-1"}, {"LoginUser", "dave"}, {"LoginPassword", ""}}) << false
+        << running << "" << false << "dave";
+    QTest::newRow("auto login, wrong password")
+        << with(ok, {{"AutoLogin", "true"}, {"LoginUser", "Carol"}, {"LoginPassword", "no"}})
+        << true << running << "" << true << "";
+    QTest::newRow("auto login, disabled user")
+        << with(ok, {{"AutoLogin", "1"}, {"LoginUser", "frank"}, {"LoginPassword", "pw"}}) << true
+        << running << "" << true << "";
+    QTest::newRow("auto login not a Boolean")
+        << with(ok, {{"AutoLogin", "yes"}, {"LoginUser", "dave"}}) << true << running << "" << true
+        << "";
+    QTest::newRow("auto login missing") << with(ok, {{"AutoLogin", ""}, {"LoginUser", "dave"}})
+                                        << true << running << "" << true << "";
+    QTest::newRow("lower-case server type")
+        << with(ok, {{"ServerType", "access"}}) << true << failed << "#1031" << false << "";
+    QTest::newRow("sqlserver in lower case")
+        << with(ok, {{"ServerType", "sqlserver"}}) << true << failed << "#1031" << false << "";
+    QTest::newRow("no server type") << with(ok, {{"ServerType", ""}}) << true << failed << "#1031"
+                                    << false << "";
+    QTest::newRow("missing database file") << with(ok, {{"DataBaseName", "absent.db"}}) << true
+                                           << failed << "#1031" << false << "";
+    QTest::newRow("not a database") << with(ok, {{"DataBaseName", "Config.ini"}}) << true << failed
+                                    << "#1031" << false << "";
+    QTest::newRow("no server without a connection dialog")
+        << with(ok, {{"ServerType", "SQLSERVER"}, {"ServerName", "127.0.0.1,1"}}) << true << failed
+        << "#1031" << false << "";
+  }
+  void decisions() {
+    QFETCH(Settings, settings);
+    QFETCH(bool, loginAccepts);
+    QFETCH(int, outcome);
+    QFETCH(QString, message);
+    QFETCH(bool, loginShown);
+    QFETCH(QString, loggedIn);
+    corefixture::Folder folder(settings);
+    QVERIFY(folder.Ok());
+    RecordedSteps steps;
+    steps.loginAccepts = loginAccepts;
+
+    QCOMPARE(int(Main(steps)), outcome);
+    QCOMPARE(ui_->texts().join("|"), message);
+    for (const ScriptedUi::Box& box : ui_->boxes) QCOMPARE(box.title, QString("App"));
+    QCOMPARE(steps.loginShown, loginShown);
+    if (loginShown) {
+      QCOMPARE(steps.presetUser, settings.value("LoginUser", "admin"));
+      QCOMPARE(steps.presetPassword, settings.value("LoginPassword"));
+    }
+    const bool running = outcome == int(StartupOutcome::Running);
+    QCOMPARE(steps.mainShown, running);
+    QCOMPARE(DbConnection != nullptr, running);
+    QCOMPARE(UserInfo != nullptr, running);
+    if (running) QCOMPARE(UserInfo->LoginUser, loggedIn);
+    QVERIFY(QFile::exists(folder.Program().DatabasePath()));
+    QVERIFY(!QFile::exists(folder.Program().File("absent.db")));
+  }
+
+  void sampleDatabaseAutoLogin() {
+    TestProgramFolder folder({{"AutoLogin", "True"}, {"LoginUser", "admin"}, {"LoginPassword", ""}});
+    QVERIFY2(folder.Ok(), qPrintable(folder.Error()));
+    RecordedSteps steps;
+    QCOMPARE(Main(steps), StartupOutcome::Running);
+    QVERIFY(!steps.loginShown);
+    QCOMPARE(UserInfo->LoginUser, QString("admin"));
+    QVERIFY(UserInfo->IsAdmin);
+    QVERIFY(!AppTitle.isEmpty());
+  }
+
+  void languageFile_data() {
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("id");
+    const QString system = QString::number(SystemDefaultLcid());
+    QTest::newRow("present") << "2052" << "2052.ini" << "2052";
+    QTest::newRow("absent") << "1049" << "1033.ini" << "1033";
+    QTest::newRow("empty: system") << "" << system + ".ini" << system;
+    QTest::newRow("not a number: system") << "chinese" << system + ".ini" << system;
+  }
+  void languageFile() {
+    QFETCH(QString, setting);
+    QFETCH(QString, file);
+    QFETCH(QString, id);
+    TestProgramFolder folder({}, false);
+    QFile f(folder.File("Language/2052.ini"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[Language]\n1000=Zh\n");
+    f.close();
+    if (!QFile::exists(folder.File("Language/" + file))) file = "1033.ini", id = "1033";
+    QCOMPARE(GetLanguageFile(setting), folder.File("Language/" + file));
+    QCOMPARE(LanguageID, id);
+  }
+
+  void missingLanguageGivesEmptyTexts() {
+    TestProgramFolder folder({}, false);
+    QFile::remove(folder.File("Language/1033.ini"));
+    LanguageFile = GetLanguageFile("1033");
+    QCOMPARE(LanguageFile, folder.File("Language/1033.ini"));
+    QCOMPARE(GetLangString(1000), QString(""));
+  }
+
+  void iniValues_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("NUL, CR and blanks trimmed") << QByteArray("K=  v a \0\0\r", 12) << "v a";
+    QTest::newRow("key case ignored") << QByteArray("k=x") << "x";
+    QTest::newRow("long value cut") << QByteArray("K=") + QByteArray(300, 'z')
+                                    << QString(254, 'z');
+  }
+  void iniValues() {
+    QFETCH(QByteArray, line);
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    QFile f(dir.filePath("a.ini"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[Sec]\r\n" + line + "\r\n");
+    f.close();
+    QCOMPARE(GetIniString("sec", "K", f.fileName()), value);
+    QCOMPARE(GetIniString("Sec", "Absent", f.fileName()), QString(""));
+    QCOMPARE(GetIniString("Sec", "K", dir.filePath("absent.ini")), QString(""));
+  }
+
+  void trimming() {
+    QString s = QString(" \r\n\ta\t") + QChar(0) + " ";
+    QCOMPARE(TrimAll(s), QString("\ta\t"));
+    QCOMPARE(s, QString("\ta\t"));
+    QCOMPARE(TrimLeft(QString("  x  ")), QString("x  "));
+    QCOMPARE(TrimRight(QString("  x  ")), QString("  x"));
+    QCOMPARE(TrimAll(QString()), QString());
+  }
+
+  void replaceParams_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("two") << "@2 after @1, @1" << QStringList{"3", "7"} << "7 after 3, 3";
+    QTest::newRow("cascade") << "@1" << QStringList{"a@2", "b"} << "ab";
+    QTest::newRow("none") << "no place" << QStringList{"x"} << "no place";
+  }
+  void replaceParams() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, values);
+    QFETCH(QString, expected);
+    QCOMPARE(ReplaceParams(text, values), expected);
+  }
+};
+
+QTEST_MAIN(TestCoreStartup)
+#include "tst_startup.moc"
