@@ -1,0 +1,191 @@
+#include "platform/widgets/FlexGrid.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "platform/ui/Twips.h"
+
+namespace rd {
+
+namespace {
+constexpr int kFixedColumnTwips = 255;
+constexpr int kRowsMeasured = 50;
+constexpr int kMaxFittedPx = 320;
+constexpr int kMinFittedPx = 40;
+constexpr int kSortIndicatorPx = 16;
+}  // namespace
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridModel(this)) {
+  setModel(model_);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setWordWrap(false);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+  QHeaderView* heads = horizontalHeader();
+  heads->setSectionResizeMode(QHeaderView::Interactive);
+  heads->setStretchLastSection(true);
+  heads->setHighlightSections(false);
+  heads->setSortIndicator(-1, Qt::AscendingOrder);
+  heads->setSortIndicatorShown(true);
+  setSortingEnabled(true);
+
+  QHeaderView* fixed = verticalHeader();
+  fixed->setSectionResizeMode(QHeaderView::Interactive);
+  fixed->setMinimumSectionSize(fontMetrics().height() / 2);
+  fixed->setDefaultSectionSize(fontMetrics().height() + 6);
+  fixed->setFixedWidth(Twips::ToPx(kFixedColumnTwips));
+  fixed->setHighlightSections(false);
+
+  connect(heads, &QHeaderView::sectionResized, this, [this](int section, int, int newSize) {
+    if (fitting_ || newSize <= 0 || section >= int(sizedByHand_.size())) return;
+    if (section != horizontalHeader()->logicalIndex(horizontalHeader()->count() - 1))
+      sizedByHand_[section] = true;
+  });
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { selectedStale_ = true; });
+  connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            emit RowColChange(current.isValid() ? current.row() + 1 : -1);
+          });
+  auto stale = [this] { selectedStale_ = true; };
+  connect(model_, &QAbstractItemModel::rowsRemoved, this, stale);
+  connect(model_, &QAbstractItemModel::rowsInserted, this, stale);
+  connect(model_, &QAbstractItemModel::rowsMoved, this, stale);
+  connect(model_, &QAbstractItemModel::layoutChanged, this, stale);
+  connect(model_, &QAbstractItemModel::modelReset, this, stale);
+  connect(model_, &QAbstractItemModel::columnsInserted, this, [this] { ResetColumnState(); });
+  connect(model_, &QAbstractItemModel::columnsRemoved, this, [this] { ResetColumnState(); });
+}
+
+void FlexGrid::SetDataSource(const Recordset& recordset) {
+  horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  model_->Bind(recordset.Rows());
+  sizedByHand_.assign(model_->columnCount(), false);
+  hiddenWidthPx_.assign(model_->columnCount(), 0);
+  verticalHeader()->setVisible(true);
+  FitColumns();
+  SetRow(1);
+}
+
+Recordset FlexGrid::DataSource() const {
+  Recordset rs;
+  if (model_->BoundRows()) rs.OpenRows(model_->BoundRows());
+  return rs;
+}
+
+void FlexGrid::ResetColumnState() {
+  sizedByHand_.resize(model_->columnCount(), false);
+  hiddenWidthPx_.resize(model_->columnCount(), horizontalHeader()->defaultSectionSize());
+}
+
+bool FlexGrid::ColHidden(int col) const {
+  if (col == 0) return verticalHeader()->isHidden();
+  return col > 0 && col < Cols() && isColumnHidden(col - 1);
+}
+
+void FlexGrid::SetColHidden(int col, bool hidden) {
+  if (col == 0)
+    verticalHeader()->setVisible(!hidden);
+  else if (col > 0 && col < Cols() && hidden != isColumnHidden(col - 1)) {
+    if (hidden) hiddenWidthPx_[col - 1] = horizontalHeader()->sectionSize(col - 1);
+    setColumnHidden(col - 1, hidden);
+  }
+}
+
+int FlexGrid::ColWidth(int col) const {
+  if (col == 0) return Twips::FromPx(verticalHeader()->width());
+  if (col < 0 || col >= Cols()) return 0;
+  if (isColumnHidden(col - 1)) return Twips::FromPx(hiddenWidthPx_[col - 1]);
+  return Twips::FromPx(horizontalHeader()->sectionSize(col - 1));
+}
+
+void FlexGrid::SetColWidth(int col, int twips) {
+  const int px = std::max(0, Twips::ToPx(twips));
+  if (col == 0) {
+    verticalHeader()->setFixedWidth(px);
+  } else if (col > 0 && col < Cols()) {
+    fitting_ = true;
+    horizontalHeader()->resizeSection(col - 1, px);
+    fitting_ = false;
+    hiddenWidthPx_[col - 1] = px;
+    sizedByHand_[col - 1] = true;
+  }
+}
+
+int FlexGrid::Row() const {
+  const QModelIndex current = currentIndex();
+  return current.isValid() ? current.row() + 1 : -1;
+}
+
+void FlexGrid::SetRow(int row) {
+  if (row < 1 || row >= Rows()) {
+    selectionModel()->clear();
+    return;
+  }
+  int column = 0;
+  while (column < model_->columnCount() - 1 && isColumnHidden(column)) ++column;
+  const QModelIndex index = model_->index(row - 1, column);
+  selectionModel()->setCurrentIndex(
+      index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  scrollTo(index);
+}
+
+const std::vector<int>& FlexGrid::SelectedRowList() const {
+  if (selectedStale_) {
+    selected_.clear();
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+      for (int r = range.top(); r <= range.bottom(); ++r) selected_.push_back(r + 1);
+    std::sort(selected_.begin(), selected_.end());
+    selected_.erase(std::unique(selected_.begin(), selected_.end()), selected_.end());
+    selectedStale_ = false;
+  }
+  return selected_;
+}
+
+int FlexGrid::SelectedRows() const { return int(SelectedRowList().size()); }
+
+int FlexGrid::SelectedRow(int i) const {
+  const std::vector<int>& rows = SelectedRowList();
+  return i >= 0 && i < int(rows.size()) ? rows[i] : -1;
+}
+
+void FlexGrid::Refresh() {
+  FitColumns();
+  viewport()->update();
+}
+
+void FlexGrid::FitColumns() {
+  QHeaderView* heads = horizontalHeader();
+  const QFontMetrics metrics = fontMetrics();
+  const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+  const int measured = std::min(model_->rowCount(), kRowsMeasured);
+  fitting_ = true;
+  for (int c = 0; c < model_->columnCount(); ++c) {
+    if (c < int(sizedByHand_.size()) && sizedByHand_[c]) continue;
+    int px = heads->fontMetrics().horizontalAdvance(model_->TextMatrix(0, c + 1)) + margin +
+             kSortIndicatorPx;
+    for (int r = 0; r < measured; ++r)
+      px = std::max(px, metrics.horizontalAdvance(model_->TextMatrix(r + 1, c + 1)) + margin);
+    px = std::clamp(px, kMinFittedPx, kMaxFittedPx);
+    heads->resizeSection(c, px);
+    hiddenWidthPx_[c] = px;
+  }
+  fitting_ = false;
+}
+
+void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+  QTableView::mouseDoubleClickEvent(event);
+  const int row = rowAt(event->position().toPoint().y());
+  emit DblClick(row >= 0 ? row + 1 : -1);
+}
+
+void FlexGrid::mousePressEvent(QMouseEvent* event) {
+  QTableView::mousePressEvent(event);
+  const int row = rowAt(event->position().toPoint().y());
+  emit MouseDown(event->button(), row >= 0 ? row + 1 : -1);
+}
+
+}  // namespace rd

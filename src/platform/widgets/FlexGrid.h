@@ -1,0 +1,84 @@
+#pragma once
+#include <QTableView>
+#include <vector>
+
+#include "platform/db/Recordset.h"
+#include "platform/widgets/FlexGridModel.h"
+
+namespace rd {
+
+// The system's grid. Indexes are the grid's own: row 0 the captions (shown
+// as the column heads), column 0 the fixed column (shown as the narrow row
+// head), data rows 1 to Rows() - 1, columns 1 to Cols() - 1. Whole rows are
+// selected, several at a time; a click on a caption sorts by that column;
+// cells are not edited in place. Widths are in twips.
+class FlexGrid : public QTableView {
+  Q_OBJECT
+ public:
+  explicit FlexGrid(QWidget* parent = nullptr);
+
+  // Takes the recordset's rows as the grid's own (shared until changed):
+  // one column per field keyed and captioned by the field name, one row per
+  // record; the first data row becomes the current, selected row.
+  void SetDataSource(const Recordset& recordset);
+  // The rows bound last, in the order they came (not as sorted or edited).
+  Recordset DataSource() const;
+
+  int Rows() const { return model_->Rows(); }
+  bool SetRows(int rows) { return model_->SetRows(rows); }
+  int Cols() const { return model_->Cols(); }
+  bool SetCols(int cols) { return model_->SetCols(cols); }
+  QString TextMatrix(int row, int col) const { return model_->TextMatrix(row, col); }
+  bool SetTextMatrix(int row, int col, const QString& text) {
+    return model_->SetTextMatrix(row, col, text);
+  }
+  QString ColKey(int col) const { return model_->ColKey(col); }
+  bool SetColKey(int col, const QString& key) { return model_->SetColKey(col, key); }
+  bool ColHidden(int col) const;
+  void SetColHidden(int col, bool hidden);
+  int ColWidth(int col) const;
+  void SetColWidth(int col, int twips);
+  Qt::Alignment ColAlignment(int col) const { return model_->ColAlignment(col); }
+  bool SetColAlignment(int col, Qt::Alignment a) { return model_->SetColAlignment(col, a); }
+
+  // The current data row, -1 when there is none.
+  int Row() const;
+  // Makes a data row current and the only one selected; other values clear both.
+  void SetRow(int row);
+  int SelectedRows() const;
+  // The i-th selected row (0-based, rows ascending); -1 when there is none.
+  int SelectedRow(int i) const;
+
+  bool AddItem(const QString& item, int position = -1) { return model_->AddItem(item, position); }
+  bool RemoveItem(int row) { return model_->RemoveItem(row); }
+  bool SetRowPosition(int row, int position) { return model_->MoveRow(row, position); }
+  // Repaints and fits the columns that were not sized by hand to their texts.
+  void Refresh();
+
+  QString Tag() const { return tag_; }
+  void SetTag(const QString& tag) { tag_ = tag; }
+
+ signals:
+  void DblClick(int row);       // row under the mouse, -1 below the rows
+  void RowColChange(int row);   // the new current row, -1 when none
+  void MouseDown(Qt::MouseButton button, int row);
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void FitColumns();
+  void ResetColumnState();
+  const std::vector<int>& SelectedRowList() const;
+
+  FlexGridModel* model_;
+  QString tag_;
+  std::vector<bool> sizedByHand_;   // by model column
+  std::vector<int> hiddenWidthPx_;  // width of a hidden column when shown again
+  bool fitting_ = false;
+  mutable std::vector<int> selected_;
+  mutable bool selectedStale_ = true;
+};
+
+}  // namespace rd
