@@ -4,6 +4,7 @@
 
 #include "platform/db/Recordset.h"
 #include "platform/db/SqlScript.h"
+#include "platform/text/AnsiText.h"
 
 using rd::Connection;
 using rd::Recordset;
@@ -89,6 +90,119 @@ class TestDatabase : public QObject {
     Recordset rs;
     QVERIFY2(rs.Open(sql, *db_), qPrintable(rs.LastError()));
     QCOMPARE(rs.Fields(0).Text(), first);
+  }
+
+  void cellsKeepTheDriversTypes_data() {
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("integer") << "42" << int(QMetaType::LongLong) << QVariant(42LL) << "42";
+    QTest::newRow("largest integer") << "9223372036854775807" << int(QMetaType::LongLong)
+                                     << QVariant(9223372036854775807LL) << "9223372036854775807";
+    QTest::newRow("real") << "2.5" << int(QMetaType::Double) << QVariant(2.5) << "2.5";
+    QTest::newRow("whole real") << "cast(3 as real)" << int(QMetaType::Double) << QVariant(3.0) << "3";
+    QTest::newRow("text") << "'h\u00e9llo'" << int(QMetaType::QString)
+                          << QVariant(QString::fromUtf8("h\u00e9llo")) << QString::fromUtf8("h\u00e9llo");
+    QTest::newRow("empty text") << "''" << int(QMetaType::QString) << QVariant(QString("")) << "";
+    QTest::newRow("blob") << "x'00ff41'" << int(QMetaType::QByteArray)
+                          << QVariant(QByteArray("\x00\xff\x41", 3)) << QString();
+  }
+  void cellsKeepTheDriversTypes() {
+    QFETCH(QString, expression);
+    QFETCH(int, type);
+    QFETCH(QVariant, value);
+    QFETCH(QString, text);
+    rd::QueryResult r;
+    QVERIFY2(db_->Query("select " + expression + " as v, null as n", &r), qPrintable(db_->LastError()));
+    QCOMPARE(r.columns, QStringList({"v", "n"}));
+    QCOMPARE(r.rowCount(), 1);
+    const QVariant cell = r.Cell(0, 0);
+    QCOMPARE(cell.typeId(), type);
+    QVERIFY(!cell.isNull());
+    QCOMPARE(cell, value);
+    QCOMPARE(r.Text(0, 0), rd::VariantText(cell));
+    if (type != QMetaType::QByteArray) QCOMPARE(r.Text(0, 0), text);
+    QVERIFY(!r.Text(0, 0).isNull());
+    // NULL reads as the driver gives it: a null, yet typed, value.
+    QVERIFY(r.Cell(0, 1).isValid());
+    QVERIFY(r.Cell(0, 1).isNull());
+    QVERIFY(r.Text(0, 1).isNull());
+    QVERIFY(!r.IsNumber(0, 1));
+    QCOMPARE(r.IsNumber(0, 0), type == QMetaType::LongLong || type == QMetaType::Double);
+    QVERIFY(!r.Cell(1, 0).isValid());
+    QVERIFY(!r.Cell(0, 2).isValid());
+    QVERIFY(!r.Cell(-1, 0).isValid());
+  }
+
+  void columnsMixingTypesKeepEveryValue() {
+    QVERIFY(db_->Execute("create table m (v)"));
+    QVERIFY(db_->Execute("insert into m values (null), (7), (x'01'), (1.5), ('t'), (null), (8)"));
+    rd::QueryResult r;
+    QVERIFY(db_->Query("select v, case when v is null then null else 1 end from m order by rowid", &r));
+    QCOMPARE(r.rowCount(), 7);
+    const QVariantList expected{QVariant(), 7LL, QByteArray("\x01"), 1.5, QString("t"), QVariant(), 8LL};
+    for (int row = 0; row < 7; ++row) {
+      const QVariant cell = r.Cell(row, 0);
+      QCOMPARE(cell.isNull(), expected[row].isNull());
+      if (!cell.isNull()) {
+        QCOMPARE(cell.typeId(), expected[row].typeId());
+        QCOMPARE(cell, expected[row]);
+      }
+      QCOMPARE(r.Text(row, 0), rd::VariantText(expected[row]));
+      QCOMPARE(r.Cell(row, 1).isNull(), expected[row].isNull());
+    }
+    QCOMPARE(r.Cell(1, 1), QVariant(1LL));
+  }
+
+  void appendedRowsReadLikeFetchedOnes() {
+    rd::QueryResult r;
+    r.columns = QStringList{"ID", "Name", "When", "Rate"};
+    r.AppendRow({1, "a", QDate(2024, 2, 29), 0.5f});
+    r.AppendRow({QVariant(), QVariant(QMetaType::fromType<int>())});
+    r.AppendRow({2U, "", QDate(2024, 3, 1), 2, "ignored"});
+    QCOMPARE(r.rowCount(), 3);
+    QCOMPARE(r.Cell(0, 0).typeId(), int(QMetaType::LongLong));
+    QCOMPARE(r.Cell(0, 3).typeId(), int(QMetaType::Double));
+    QCOMPARE(r.Cell(0, 2), QVariant(QDate(2024, 2, 29)));
+    QCOMPARE(r.Text(0, 2), QString("2024-02-29"));
+    for (int c = 0; c < 4; ++c) QVERIFY2(r.Cell(1, c).isNull(), qPrintable(QString::number(c)));
+    QCOMPARE(r.Cell(2, 0), QVariant(2LL));
+    QCOMPARE(r.Cell(2, 1), QVariant(QString("")));
+    QVERIFY(!r.Cell(2, 1).isNull());
+    QCOMPARE(r.Cell(2, 3), QVariant(2LL));  // a whole number in a column of reals
+    QCOMPARE(r.Cell(0, 3), QVariant(0.5));
+    QVERIFY(!r.Cell(0, 4).isValid());
+    Recordset rs;
+    rs.OpenRows(std::make_shared<rd::QueryResult>(r));
+    QVERIFY(rs.Find("Name='A'"));
+    QCOMPARE(rs.Value("ID"), QVariant(1LL));
+  }
+
+  void failedQueriesSayWhyAndKeepNoRows_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("missing table") << "select * from nowhere" << "no such table";
+    QTest::newRow("syntax") << "select from t" << "syntax error";
+    QTest::newRow("second statement") << "select 1; delete from t" << "multiple statements";
+    QTest::newRow("empty") << " -- nothing" << "empty";
+    // Fails while stepping, after some rows were read.
+    QTest::newRow("runtime") << "select abs(case when ID = 3 then -9223372036854775807 - 1 else ID end) "
+                                "from t order by ID"
+                             << "integer overflow";
+  }
+  void failedQueriesSayWhyAndKeepNoRows() {
+    QFETCH(QString, sql);
+    QFETCH(QString, error);
+    rd::QueryResult r;
+    QVERIFY(db_->Query("select * from t", &r));
+    QVERIFY(!db_->Query(sql, &r));
+    QVERIFY2(db_->LastError().contains(error, Qt::CaseInsensitive), qPrintable(db_->LastError()));
+    QCOMPARE(r.rowCount(), 0);
+    QVERIFY(r.columns.isEmpty());
+    QCOMPARE(rd::Recordset().Open(sql, *db_), false);
+    QVERIFY(db_->Query("select count(*) from t; -- trailing note", &r));
+    QCOMPARE(r.Cell(0, 0), QVariant(3LL));
   }
 
   void transactionsNestByJoining() {

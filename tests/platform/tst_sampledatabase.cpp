@@ -4,7 +4,6 @@
 
 #include "support/TestProgramFolder.h"
 #include "platform/db/Connection.h"
-#include "platform/text/AnsiText.h"
 
 using rd::Connection;
 
@@ -25,7 +24,7 @@ class TestSampleDatabase : public QObject {
     for (int i = 0; i < r.rowCount(); ++i) {
       QStringList row;
       for (int c = 0; c < r.columns.size(); ++c)
-        row << rd::VariantText(r.cells[size_t(i) * r.columns.size() + c]);
+        row << r.Text(i, c);
       out << row;
     }
     return out;

@@ -59,7 +59,12 @@ std::unique_ptr<Connection> Connection::OpenSqlite(const QString& path, QString*
     return nullptr;
   }
   QVariant handle = c->db_.driver()->handle();
-  if (auto* h = *static_cast<sqlite3* const*>(handle.data())) SqliteDialect::RegisterFunctions(h);
+  c->handle_ = *static_cast<sqlite3* const*>(handle.data());
+  if (!c->handle_) {
+    if (error) *error = QStringLiteral("The database cannot be opened: %1").arg(path);
+    return nullptr;
+  }
+  SqliteDialect::RegisterFunctions(c->handle_);
   QueryResult probe;
   if (!c->Query("select count(*) from sqlite_master", &probe)) {
     if (error) *error = c->LastError();
@@ -137,12 +142,78 @@ bool Connection::ExecuteBound(const QString& sql, const QVariantList& values,
 }
 
 bool Connection::Query(const QString& sql, QueryResult* out) {
-  out->columns.clear();
-  out->cells.clear();
+  out->Clear();
   if (!db_.isOpen()) {
     SetError(QStringLiteral("The connection is closed."));
     return false;
   }
+  return sqlite_ ? QuerySqlite(sql, out) : QueryOdbc(sql, out);
+}
+
+bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
+  const QByteArray text = Dialect(sql).toUtf8();
+  const char* const end = text.constData() + text.size();
+  const char* tail = nullptr;
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(handle_, text.constData(), int(text.size()), &raw, &tail) != SQLITE_OK) {
+    SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+    return false;
+  }
+  std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> stmt(raw, sqlite3_finalize);
+  // Only comments and blanks may follow the statement.
+  sqlite3_stmt* next = nullptr;
+  const int nextRc = sqlite3_prepare_v2(handle_, tail, int(end - tail), &next, nullptr);
+  sqlite3_finalize(next);
+  if (nextRc != SQLITE_OK || next) {
+    SetError(QStringLiteral("Unable to execute multiple statements at a time."));
+    return false;
+  }
+  if (!stmt) {
+    SetError(QStringLiteral("The query is empty."));
+    return false;
+  }
+
+  const int n = sqlite3_column_count(stmt.get());
+  for (int i = 0; i < n; ++i)
+    out->columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), i));
+  std::vector<QueryColumn*> columns;
+  for (int i = 0; i < n; ++i) columns.push_back(&out->Column(i));
+  int rc;
+  while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+    for (int i = 0; i < n; ++i) {
+      QueryColumn& column = *columns[size_t(i)];
+      switch (sqlite3_column_type(stmt.get(), i)) {
+        case SQLITE_INTEGER:
+          column.AppendInteger(sqlite3_column_int64(stmt.get(), i));
+          break;
+        case SQLITE_FLOAT:
+          column.AppendReal(sqlite3_column_double(stmt.get(), i));
+          break;
+        case SQLITE_TEXT: {
+          const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), i));
+          column.AppendText(utf8, sqlite3_column_bytes(stmt.get(), i));
+          break;
+        }
+        case SQLITE_BLOB: {
+          const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt.get(), i));
+          column.AppendBlob(data, sqlite3_column_bytes(stmt.get(), i));
+          break;
+        }
+        default:
+          column.AppendNull();
+      }
+    }
+    out->EndRow();
+  }
+  if (rc != SQLITE_DONE) {
+    SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+    out->Clear();
+    return false;
+  }
+  return true;
+}
+
+bool Connection::QueryOdbc(const QString& sql, QueryResult* out) {
   QSqlQuery q(db_);
   q.setForwardOnly(true);
   if (!q.exec(Dialect(sql))) {
@@ -152,8 +223,10 @@ bool Connection::Query(const QString& sql, QueryResult* out) {
   QSqlRecord rec = q.record();
   const int n = rec.count();
   for (int i = 0; i < n; ++i) out->columns << rec.fieldName(i);
-  while (q.next())
-    for (int i = 0; i < n; ++i) out->cells.push_back(q.value(i));
+  while (q.next()) {
+    for (int i = 0; i < n; ++i) out->Column(i).Append(q.value(i));
+    out->EndRow();
+  }
   return true;
 }
 

@@ -4,16 +4,12 @@
 #include <QStringList>
 #include <QVariant>
 #include <memory>
-#include <vector>
+
+#include "platform/db/QueryResult.h"
+
+struct sqlite3;
 
 namespace rd {
-
-// Rows of one query, fetched whole.
-struct QueryResult {
-  QStringList columns;
-  std::vector<QVariant> cells;  // row-major, columns.size() per row
-  int rowCount() const { return columns.isEmpty() ? 0 : int(cells.size() / columns.size()); }
-};
 
 // The one open database: a SQLite file (the "ACCESS" type) or SQL Server
 // through ODBC. Statements run one at a time; transactions nest by joining,
@@ -59,6 +55,9 @@ class Connection {
 
  private:
   bool Prepare(class QSqlQuery& q, const QString& sql);
+  bool QuerySqlite(const QString& sql, QueryResult* out);
+  bool QueryOdbc(const QString& sql, QueryResult* out);
+  sqlite3* handle_ = nullptr;
   QString name_;
   QSqlDatabase db_;
   bool sqlite_ = false;

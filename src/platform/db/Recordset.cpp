@@ -41,9 +41,8 @@ int Recordset::FieldIndex(const QString& name) const {
 }
 
 QVariant Recordset::Cell(int row, int column) const {
-  if (!rows_ || row < 0 || row >= RecordCount() || column < 0 || column >= FieldCount())
-    return QVariant();
-  return rows_->cells[size_t(row) * rows_->columns.size() + column];
+  if (!rows_ || column >= FieldCount()) return QVariant();
+  return rows_->Cell(row, column);
 }
 
 Recordset::Field Recordset::Fields(int i) const { return {FieldName(i), Cell(pos_, i)}; }

@@ -3,25 +3,10 @@
 #include <algorithm>
 #include <numeric>
 
-#include "platform/text/AnsiText.h"
 
 namespace rd {
 
 namespace {
-
-bool IsNumber(const QVariant& v) {
-  switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-      return !v.isNull();
-    default:
-      return false;
-  }
-}
 
 struct SortKey {
   bool empty = true;
@@ -88,16 +73,15 @@ bool FlexGridModel::SetCols(int cols) {
   return true;
 }
 
-const QVariant* FlexGridModel::BoundCell(const Row& row, int col) const {
+bool FlexGridModel::IsBoundNumber(const Row& row, int col) const {
   const int field = cols_[col].field;
-  if (row.bound < 0 || field < 0) return nullptr;
-  return &bound_->cells[size_t(row.bound) * bound_->columns.size() + field];
+  return row.bound >= 0 && field >= 0 && bound_->IsNumber(row.bound, field);
 }
 
 QString FlexGridModel::CellText(const Row& row, int col) const {
   if (row.bound >= 0) {
-    const QVariant* cell = BoundCell(row, col);
-    return cell ? VariantText(*cell) : QString();
+    const int field = cols_[col].field;
+    return field >= 0 ? bound_->Text(row.bound, field) : QString();
   }
   return col < row.texts.size() ? row.texts[col] : QString();
 }
@@ -205,8 +189,7 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
       return CellText(row, col);
     case Qt::TextAlignmentRole: {
       if (cols_[col].alignment) return QVariant::fromValue(cols_[col].alignment);
-      const QVariant* cell = BoundCell(row, col);
-      const Qt::Alignment horizontal = cell && IsNumber(*cell) ? Qt::AlignRight : Qt::AlignLeft;
+      const Qt::Alignment horizontal = IsBoundNumber(row, col) ? Qt::AlignRight : Qt::AlignLeft;
       return QVariant::fromValue(horizontal | Qt::AlignVCenter);
     }
     default:
@@ -233,11 +216,10 @@ void FlexGridModel::sort(int column, Qt::SortOrder order) {
   std::vector<SortKey> keys(n);
   for (int r = 0; r < n; ++r) {
     SortKey& key = keys[r];
-    const QVariant* cell = BoundCell(rows_[r], col);
-    if (cell && IsNumber(*cell)) {
+    if (IsBoundNumber(rows_[r], col)) {
       key.empty = false;
       key.number = true;
-      key.value = cell->toDouble();
+      key.value = bound_->Cell(rows_[r].bound, cols_[col].field).toDouble();
     } else {
       key.text = CellText(rows_[r], col);
       key.empty = key.text.isEmpty();

@@ -69,7 +69,7 @@ class FlexGridModel : public QAbstractTableModel {
     QStringList texts;  // own texts by grid column (missing ones are "")
   };
 
-  const QVariant* BoundCell(const Row& row, int col) const;
+  bool IsBoundNumber(const Row& row, int col) const;
   QString CellText(const Row& row, int col) const;
   void MakeOwn(Row& row) const;
   bool IsDataRow(int row) const { return row >= 1 && row < Rows(); }
