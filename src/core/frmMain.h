@@ -1,13 +1,26 @@
 #pragma once
 #include <QMainWindow>
+#include <QSet>
+#include <memory>
 
-class QLabel;
+#include "platform/widgets/StatusBarPanel.h"
+#include "toolkit/MenuImageList.h"
+
+class QMdiArea;
+class QTimer;
 
 namespace rd {
 
-// The main window: its caption is the application's title and its status
-// bar names the logged-in user. Closing it releases the connection and the
-// user; it deletes itself when closed.
+class MenuTree;
+class ModalRunner;
+class StatusBar;
+class cMenus;
+
+// The MDI main window. Its menu bar is built from tblMenu for the current
+// user (items the user holds no privilege for are disabled), followed by a
+// fixed Help menu; a click runs the fixed tool named by the item's key or
+// opens the module window its tag names. Closing it releases the menus,
+// the connection and the user; it deletes itself when closed.
 class frmMain : public QMainWindow {
   Q_OBJECT
 
@@ -18,13 +31,48 @@ class frmMain : public QMainWindow {
   // The main window open now, or null.
   static frmMain* Current();
 
-  QLabel* UserNamePanel() const { return userNamePanel_; }
+  // Null once the window is unloaded.
+  cMenus* Menus() const { return m_Menus.get(); }
+  StatusBar* stbMain() const { return stbMain_; }
+  StatusBarPanel* UserNamePanel() const;
+  QMdiArea* MdiArea() const { return mdiArea_; }
+
+  // How the modal tools are shown (tests put in their own).
+  void SetModalRunner(std::unique_ptr<ModalRunner> runner);
+
+ public slots:
+  // index: the clicked item's index in the menu manager.
+  void m_Menus_Click(int index);
 
  protected:
   void closeEvent(QCloseEvent* e) override;
 
  private:
-  QLabel* userNamePanel_;
+  void BuildMenus();
+  bool ReadMenuTree(MenuTree& tree) const;
+  void ReadPrivileges(QSet<QString>& granted) const;
+  void AddHelpMenu();
+  void AddStatusPanels();
+  void UpdateClock();
+
+  void OpenModule(const QString& key, const QString& caption, const QString& tag);
+  QWidget* CreateModuleWindow(bool master, const QString& key, const QString& caption,
+                              const QStringList& tagParts);
+  void ShowChild(QWidget* window);
+  // Shows the window modally, then releases it.
+  void RunModal(QWidget* window);
+  // The main window's icon and the caption first, then RunModal.
+  void RunTool(QWidget* window, const QString& caption);
+  void RunRegisteredTool(const QString& className, const QString& caption);
+  void OpenUserWindow(const QString& key, const QString& caption);
+  void ChangeUser(const QString& caption);
+
+  std::unique_ptr<cMenus> m_Menus;
+  MenuImageList imlMenus;
+  StatusBar* stbMain_;
+  QMdiArea* mdiArea_;
+  QTimer* clock_;
+  std::unique_ptr<ModalRunner> modal_;
 };
 
 }  // namespace rd

@@ -27,7 +27,11 @@ inline const char* kSchema =
     "insert into tblRecordset (Field, [Language]) values ('Qty', 'Quantity');"
     "insert into tblRecordset (Field, [Language]) values ('Qty', 'Amount');"
     "insert into tblRecordset (Field, [Language]) values ('O''Brien', 'Irish');"
-    "create table t (ID integer primary key, Note text);";
+    "create table t (ID integer primary key, Note text);"
+    "create table tblMenu (ID text collate nocase, MenuIndex integer, [Language] text,"
+    " Parent text collate nocase, RsName text, RsName2 text, Relation text,"
+    " FormTemplateName text);"
+    "create table tblPrivilege (UserName text collate nocase, ModuleID text collate nocase);";
 
 // Writes a language file whose every text is "#" and its key.
 inline void WriteKeyLanguage(const QString& path) {

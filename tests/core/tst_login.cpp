@@ -29,8 +29,11 @@ class TestCoreLogin : public QObject {
   }
   void cleanup() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Deleting a main window deletes its menus, which are top-level too.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets())
-      if (qobject_cast<QMainWindow*>(w) || qobject_cast<QDialog*>(w)) delete w;
+      if (qobject_cast<QMainWindow*>(w) || qobject_cast<QDialog*>(w)) windows << w;
+    for (const QPointer<QWidget>& w : windows) delete w.data();
     ReleaseGlobals();
     folder_.reset();
     ScriptedUi::Uninstall();
