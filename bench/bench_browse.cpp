@@ -1,0 +1,172 @@
+// Refreshes a shown browse window over 100,000 rows x 11 columns and reads
+// the same rows with plain sqlite3 for comparison.
+#include <sqlite3.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "browse/frmSingleTable.h"
+#include "core/Globals.h"
+#include "platform/db/SqlScript.h"
+#include "platform/widgets/FlexGrid.h"
+
+namespace {
+
+double RssMb() {
+  QFile status("/proc/self/status");
+  if (!status.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:"))
+      return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+  return 0;
+}
+
+class PaintWatch : public QObject {
+ public:
+  bool painted = false;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted = true;
+    return false;
+  }
+};
+
+const char* kSelect =
+    "select ID,CustomerID,Quantity,Status,Price,Amount,Discount,Customer,Item,Code,Note from Bills";
+
+const char* kScript =
+    "create table tblUser (ID integer primary key, UserName text collate nocase, IsAdmin integer);"
+    "insert into tblUser (UserName, IsAdmin) values ('admin', 1);"
+    "create table tblPrivilege (UserName text collate nocase, ModuleID text collate nocase);"
+    "create table tblMenu (ID text collate nocase primary key, FormTemplateName text,"
+    " BrowseToolbar text, ViewToolbar text, AddToolbar text, ModifyToolbar text);"
+    "insert into tblMenu values ('Bills', 'SingleRs', 'Standard', 'Standard', 'Standard', "
+    "'Standard');"
+    "create table tblRecordset (ID integer primary key autoincrement, RsName text collate nocase,"
+    " SelectSQL text, WhereArea text, OrderArea text, DeleteSQL text, PrintLines integer,"
+    " Field text, [Language] text, IsShow integer, TotalSQL text, TotalFormat text,"
+    " TotalLanguage text);"
+    "create table Bills (ID integer primary key, CustomerID integer, Quantity integer, "
+    "Status integer, Price real, Amount real, Discount real, Customer text, Item text, "
+    "Code text, Note text);"
+    "insert into Bills select x, x % 5000, x % 97, x % 3, (x % 1000) / 7.0, x * 1.25, "
+    "(x % 10) / 100.0, 'Customer ' || (x % 5000), 'Item-' || (x % 977), printf('%08d', x * 7), "
+    "'Remark on bill number ' || x from (with recursive c(x) as (select 1 union all "
+    "select x + 1 from c where x < 100000) select x from c);";
+
+QString FieldRows() {
+  const QStringList fields = QString(kSelect).mid(7).section(" from", 0, 0).split(',');
+  QString sql;
+  for (const QString& f : fields) {
+    const bool total = f == "Amount";
+    sql += QString(
+               "insert into tblRecordset (RsName, SelectSQL, OrderArea, DeleteSQL, PrintLines,"
+               " Field, [Language], IsShow, TotalSQL, TotalFormat, TotalLanguage) values"
+               " ('Bills', '%1', 'ORDER BY ID', 'delete from Bills where ID=@ID', 1, '%2',"
+               " 'Caption of %2', %3, %4, '#,##0.00', 'Total');")
+               .arg(kSelect, f, f == "ID" ? "0" : "1",
+                    total ? "'select sum(Amount) from Bills'" : "null");
+  }
+  return sql;
+}
+
+double SqliteReadMs(const QString& path, int* rows) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+  QElapsedTimer t;
+  t.start();
+  sqlite3_stmt* stmt = nullptr;
+  const QByteArray sql = QByteArray(kSelect) + " ORDER BY ID";
+  sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr);
+  *rows = 0;
+  size_t bytes = 0;
+  while (sqlite3_step(stmt) == SQLITE_ROW) {
+    for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
+      switch (sqlite3_column_type(stmt, c)) {
+        case SQLITE_INTEGER:
+          bytes += size_t(sqlite3_column_int64(stmt, c) != 0);
+          break;
+        case SQLITE_FLOAT:
+          bytes += size_t(sqlite3_column_double(stmt, c) != 0);
+          break;
+        default:
+          sqlite3_column_text(stmt, c);
+          bytes += size_t(sqlite3_column_bytes(stmt, c));
+      }
+    }
+    ++*rows;
+  }
+  sqlite3_finalize(stmt);
+  const double ms = t.nsecsElapsed() / 1e6;
+  sqlite3_close(db);
+  return bytes > 0 ? ms : -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+
+  QTemporaryDir dir;
+  const QString path = dir.filePath("bench.db");
+  QString error;
+  if (!rd::CreateSqliteDatabase(path, {QString::fromLatin1(kScript), FieldRows()}, &error)) {
+    std::fprintf(stderr, "cannot build the database: %s\n", qPrintable(error));
+    return 1;
+  }
+  rd::DbConnection = rd::Connection::OpenSqlite(path, &error);
+  if (!rd::DbConnection) {
+    std::fprintf(stderr, "cannot open the database: %s\n", qPrintable(error));
+    return 1;
+  }
+  QFile language(dir.filePath("1033.ini"));
+  if (language.open(QIODevice::WriteOnly))
+    language.write(
+        "[Language]\r\n1006=Records: @1\r\n1014=Add\r\n1015=Modify\r\n1016=Delete\r\n"
+        "1017=Query\r\n1018=Print\r\n1019=Close\r\n1020=Refresh\r\n");
+  language.close();
+  rd::LanguageFile = language.fileName();
+  rd::UserInfo = std::make_unique<rd::clsUserInfo>();
+  rd::UserInfo->LoginUser = "admin";
+
+  int sqliteRows = 0;
+  const double sqliteMs = SqliteReadMs(path, &sqliteRows);
+
+  rd::frmSingleTable window;
+  window.setAttribute(Qt::WA_DeleteOnClose, false);
+  window.SetModuleName("Bills");
+  window.SetRsName("Bills");
+  window.setWindowTitle("Bills");
+  window.InitControl();
+  window.resize(600, 433);  // 9000 x 6500 twips
+  PaintWatch watch;
+  window.vsData()->viewport()->installEventFilter(&watch);
+  window.show();
+  while (!watch.painted) app.processEvents();
+
+  const double rssBefore = RssMb();
+  QElapsedTimer timer;
+  timer.start();
+  watch.painted = false;
+  if (!window.RefreshData()) {
+    std::fprintf(stderr, "refresh failed\n");
+    return 1;
+  }
+  while (!watch.painted) app.processEvents();
+  const double firstScreenMs = timer.nsecsElapsed() / 1e6;
+  const double extraMb = RssMb() - rssBefore;
+
+  if (window.vsData()->Rows() != 100001 || sqliteRows != 100000) {
+    std::fprintf(stderr, "unexpected rows %d / %d\n", window.vsData()->Rows(), sqliteRows);
+    return 1;
+  }
+  std::printf("refresh_first_screen: %.1f ms\n", firstScreenMs);
+  std::printf("extra_memory: %.1f MB\n", extraMb);
+  std::printf("sqlite_read: %.1f ms\n", sqliteMs);
+  rd::DbConnection.reset();
+  return 0;
+}

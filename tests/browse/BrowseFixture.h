@@ -1,0 +1,69 @@
+#pragma once
+// The sample database in a temporary program folder, opened as after a
+// login, with a few users beside the administrator:
+//   clerk    may add and refresh customers, and print in the view of sales bills
+//   O'Brien  may delete customers
+//   nobody   holds nothing
+#include <QtTest>
+
+#include "core/Globals.h"
+#include "core/modDatabase.h"
+#include "platform/ui/ProgramFolder.h"
+#include "support/ScriptedUi.h"
+#include "support/TestProgramFolder.h"
+
+namespace browsefixture {
+
+inline const char* kUsers[] = {
+    "insert into tblUser (UserName, IsEnable, IsAdmin) values ('clerk', 1, 0)",
+    "insert into tblUser (UserName, IsEnable, IsAdmin) values ('O''Brien', 1, 0)",
+    "insert into tblUser (UserName, IsEnable, IsAdmin) values ('nobody', 1, 0)",
+    "insert into tblPrivilege values ('clerk', 'Customers')",
+    "insert into tblPrivilege values ('clerk', 'Customers-Add-Browse')",
+    "insert into tblPrivilege values ('clerk', 'Customers-Refresh-Browse')",
+    "insert into tblPrivilege values ('clerk', 'Customers-Delete-Modify')",
+    "insert into tblPrivilege values ('clerk', 'SalesBills-Print-View')",
+    "insert into tblPrivilege values ('O''Brien', 'Customers-Delete-Browse')",
+};
+
+class Database {
+ public:
+  Database() {
+    QVERIFY2(folder_.Ok(), qPrintable(folder_.Error()));
+    rd::ConfigFile = folder_.File("Config.ini");
+    rd::LanguageFile = folder_.File("Language/1033.ini");
+    rd::AppTitle = "RecordDesk";
+    rd::ServerType = "ACCESS";
+    rd::DbConnection = rd::Connection::OpenSqlite(folder_.DatabasePath());
+    QVERIFY(rd::DbConnection);
+    for (const char* sql : kUsers) Exec(sql);
+    LogIn("admin");
+    ui_ = ScriptedUi::Install();
+  }
+  ~Database() {
+    ScriptedUi::Uninstall();
+    rd::DbConnection.reset();
+    rd::UserInfo.reset();
+  }
+
+  void LogIn(const QString& user) {
+    rd::UserInfo = std::make_unique<rd::clsUserInfo>();
+    rd::UserInfo->LoginUser = user;
+  }
+  static void Exec(const QString& sql) {
+    QString error;
+    QVERIFY2(rd::ExecuteSQL(sql, &error), qPrintable(error + " in " + sql));
+  }
+  static int Count(const QString& sql) {
+    rd::Recordset rs;
+    return rd::OpenRecordset(sql, rs) ? rs.Fields(0).Value.toInt() : -1;
+  }
+  ScriptedUi& Ui() { return *ui_; }
+  const TestProgramFolder& Folder() const { return folder_; }
+
+ private:
+  TestProgramFolder folder_;
+  ScriptedUi* ui_ = nullptr;
+};
+
+}  // namespace browsefixture
