@@ -1,0 +1,21 @@
+#include "edit/engine/TagRunner.h"
+
+#include "core/Globals.h"
+#include "edit/engine/EditorFields.h"
+#include "platform/ui/Ui.h"
+
+namespace rd {
+
+std::optional<QString> TagRunner::Call(const QString& name, const TagCall& call) {
+  bool known = false;
+  const QString result = calculate_.CallByName(name, call, &known);
+  if (known) return result;
+  if (!reported_) {
+    reported_ = true;
+    MsgBox(QStringLiteral("The tag <%1:...> names no function.").arg(name), MsgIcon::Exclamation,
+           MsgButtons::OkOnly, window_ ? window_->Caption() : AppTitle);
+  }
+  return std::nullopt;
+}
+
+}  // namespace rd
