@@ -2,10 +2,12 @@
 
 #include "browse/BrowseWindows.h"
 #include "core/modMain.h"
+#include "edit/windows/EditWindows.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("RecordDesk");
   rd::RegisterBrowseWindows();
+  rd::RegisterEditWindows();
   return rd::RunApplication(app);
 }

@@ -41,6 +41,8 @@ class Connection {
   virtual bool CommitTrans();
   virtual void RollbackTrans();
   int TransactionDepth() const { return depth_; }
+  // True inside a transaction that an inner rollback has doomed.
+  bool RollbackOnly() const { return depth_ > 0 && failed_; }
 
   QString LastError() const { return lastError_; }
   bool IsSqlite() const { return sqlite_; }

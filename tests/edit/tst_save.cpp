@@ -1,0 +1,222 @@
+// Validation and saving of a record through the generated editor.
+#include "core/modCommon.h"
+#include "edit/engine/modExpressions.h"
+#include "edit/windows/SqlTemplate.h"
+#include "tst_editor_support.h"
+
+using namespace rd;
+
+class TestSave : public QObject {
+  Q_OBJECT
+ private slots:
+  void refusesWithItsMessage_data();
+  void refusesWithItsMessage();
+  void insertStoresValuesAndRefreshesTheOpener();
+  void updateUsesTheGridRecordId();
+  void keyTestIgnoresTheBrowseFilter();
+  void saveAndAddClearsForTheNextRecord();
+  void billNumberAndAuditColumns();
+  void failedInsertLeavesNoNumberBehind();
+  void customRangeUsesTheSaveFormat();
+  void templateFill_data();
+  void templateFill();
+  void calculatedCheckValue_data();
+  void calculatedCheckValue();
+};
+
+void TestSave::refusesWithItsMessage_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("value");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<QString>("caption");
+  QTest::newRow("required blanks") << "Name" << "   " << 1004 << "Name";
+  QTest::newRow("key in use") << "Code" << "C002" << 1005 << "Code";
+  QTest::newRow("key in use, other case") << "Code" << "c002" << 1005 << "Code";
+  QTest::newRow("too long") << "Remark" << QString(201, 'x') << 1007 << "Remark";
+  QTest::newRow("letters and digits") << "Code" << "C 9" << 1010 << "Code";
+  QTest::newRow("number") << "CreditLimit" << "12a" << 1008 << "Credit Limit";
+}
+
+void TestSave::refusesWithItsMessage() {
+  QFETCH(QString, field);
+  QFETCH(QString, value);
+  QFETCH(int, key);
+  QFETCH(QString, caption);
+  editorsupport::Bench bench;
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(0);
+  bench.Set("Code", "N01");
+  bench.Set("Name", "New Customer");
+  bench.Set(field, value);
+  const QString before = bench.Cell("select count(*) from Customer");
+  QVERIFY(!editor.SaveData());
+  QCOMPARE(bench.db.Ui().texts(), QStringList{ReplaceParams(GetLangString(key), {caption})});
+  QCOMPARE(bench.Cell("select count(*) from Customer"), before);
+  QCOMPARE(bench.Get(field), value);
+}
+
+void TestSave::insertStoresValuesAndRefreshesTheOpener() {
+  editorsupport::Bench bench;
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(0);
+  bench.Set("Code", "N01");
+  bench.Set("Name", "O'Neil @City");
+  bench.Set("Active", "2");
+  QVERIFY(editor.SaveData());
+  QVERIFY(bench.db.Ui().boxes.isEmpty());
+  QCOMPARE(bench.Cell("select Name from Customer where Code='N01'"), QString("O'Neil @City"));
+  QCOMPARE(bench.Cell("select City from Customer where Code='N01'"), QString("<null>"));
+  QCOMPARE(bench.Cell("select Active from Customer where Code='N01'"), QString("2"));
+  QCOMPARE(bench.Cell("select CreditLimit from Customer where Code='N01'"), QString("1000"));
+  QVERIFY(bench.GridRow(2, "N01") > 0);
+}
+
+void TestSave::updateUsesTheGridRecordId() {
+  editorsupport::Bench bench;
+  bench.Browse("Customers", "Customer");
+  const int row = bench.GridRow(2, "C002");
+  frmEdit& editor = bench.Open(1, row);
+  const QString id = bench.Get("ID");
+  // The hidden ID field's text is no key: the edited record stays the one
+  // of the grid row, and its own Code does not count as taken.
+  bench.Set("ID", bench.Cell("select ID from Customer where Code='C001'"));
+  bench.Set("Name", "Birchwood Trading");
+  QVERIFY(editor.SaveData());
+  QCOMPARE(bench.Cell("select Name from Customer where ID=" + id), QString("Birchwood Trading"));
+  QCOMPARE(bench.Cell("select Name from Customer where Code='C001'"), QString("Alder & Finch Ltd"));
+}
+
+void TestSave::keyTestIgnoresTheBrowseFilter() {
+  editorsupport::Bench bench;
+  bench.Browse("Customers", "Customer");
+  QVERIFY(bench.browse->RefreshData("Code='C001'"));
+  frmEdit& editor = bench.Open(0);
+  bench.Set("Code", "C002");
+  bench.Set("Name", "Twin");
+  QVERIFY(!editor.SaveData());
+  QCOMPARE(bench.db.Ui().texts(), QStringList{ReplaceParams(GetLangString(1005), {"Code"})});
+}
+
+void TestSave::saveAndAddClearsForTheNextRecord() {
+  editorsupport::Bench bench;
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(1, bench.GridRow(2, "C003"));
+  bench.Set("Code", "N02");
+  bench.Set("CreditLimit", "7");
+  editor.cmdAdd_Click();
+  QVERIFY(bench.db.Ui().boxes.isEmpty());
+  QCOMPARE(editor.EditMode(), 0);
+  QCOMPARE(bench.Get("Code"), QString());
+  QCOMPARE(bench.Get("Name"), QString());
+  QCOMPARE(bench.Get("CreditLimit"), QString("1000.00"));
+  QCOMPARE(bench.Cell("select Name from Customer where Code='N02'"), QString("Copperleaf Studio"));
+  // The next save adds a record.
+  bench.Set("Code", "N03");
+  bench.Set("Name", "Third");
+  QVERIFY(editor.SaveData());
+  QCOMPARE(bench.Cell("select count(*) from Customer where Code in ('C003','N02','N03')"),
+           QString("2"));
+}
+
+void TestSave::billNumberAndAuditColumns() {
+  editorsupport::Bench bench;
+  bench.Browse("SalesBills", "SalesBill");
+  frmEdit& editor = bench.Open(0);
+  bench.Set("CustCode", "C001");
+  bench.Set("BillDate", "2024-03-05 14:37:09");
+  QVERIFY(editor.SaveData());
+  QCOMPARE(bench.Cell("select CurrID from tblBillID where RsName='SalesBill'"), QString("4"));
+  const QString where = " from SalesBill where BillNo like 'SB%0004'";
+  QCOMPARE(bench.Cell("select CustCode" + where), QString("C001"));
+  QCOMPARE(bench.Cell("select BillDate" + where), QString("2024-03-05 14:37:09"));
+  QCOMPARE(bench.Cell("select CreatedBy" + where), QString("admin"));
+  QVERIFY(bench.Cell("select CreationDate" + where).startsWith(QDate::currentDate().toString("yyyy-MM-dd")));
+  QCOMPARE(bench.Cell("select ModifiedBy" + where), QString("<null>"));
+
+  bench.browse->RefreshData();
+  const int row = bench.GridRow(4, "C001");
+  bench.Open(1, bench.GridRow(2, bench.Cell("select BillNo" + where)));
+  bench.Set("CustName", "Changed");
+  QVERIFY(bench.editor->SaveData());
+  QCOMPARE(bench.Cell("select ModifiedBy" + where), QString("admin"));
+  QCOMPARE(bench.Cell("select CustName" + where), QString("Changed"));
+  QCOMPARE(bench.Cell("select CurrID from tblBillID where RsName='SalesBill'"), QString("4"));
+  Q_UNUSED(row);
+}
+
+void TestSave::failedInsertLeavesNoNumberBehind() {
+  editorsupport::Bench bench;
+  bench.db.Exec("create trigger refuse before insert on SalesBill "
+                "begin select raise(abort, 'refused'); end");
+  bench.Browse("SalesBills", "SalesBill");
+  frmEdit& editor = bench.Open(0);
+  const QString preview = bench.Get("BillNo");
+  bench.Set("CustCode", "C001");
+  bench.Set("Remark", "typed");
+  QVERIFY(!editor.SaveData());
+  QCOMPARE(bench.db.Ui().boxes.size(), 1);
+  QVERIFY(bench.db.Ui().boxes[0].text.contains("refused"));
+  QCOMPARE(bench.Cell("select CurrID from tblBillID where RsName='SalesBill'"), QString("3"));
+  QCOMPARE(bench.Get("BillNo"), preview);
+  QCOMPARE(bench.Get("Remark"), QString("typed"));
+  QCOMPARE(DbConnection->TransactionDepth(), 0);
+}
+
+void TestSave::customRangeUsesTheSaveFormat() {
+  editorsupport::Bench bench;
+  bench.db.Exec("update tblRecordset set InputRange='Custom', InputExp='@1>0', "
+                "SaveFormat='<GetFormatValue:0.00>' where RsName='Customer' and Field='CreditLimit'");
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(0);
+  bench.Set("Code", "N05");
+  bench.Set("Name", "Ranged");
+  bench.Set("CreditLimit", "0");
+  QVERIFY(!editor.SaveData());
+  QCOMPARE(bench.db.Ui().texts(), QStringList{ReplaceParams(GetLangString(1011), {"Credit Limit"})});
+  bench.Set("CreditLimit", "5");
+  QVERIFY(editor.SaveData());
+  QCOMPARE(bench.Cell("select CreditLimit from Customer where Code='N05'"), QString("5"));
+}
+
+void TestSave::templateFill_data() {
+  QTest::addColumn<QString>("statement");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("whole names") << "values('@Qty','@QtyUnit')" << "values('2','box')";
+  QTest::newRow("value not refilled") << "set N='@Note',Q='@Qty'" << "set N='see @Qty',Q='2'";
+  QTest::newRow("quotes doubled, empty null") << "('@Name','@Empty')" << "('O''Neil','null')";
+  QTest::newRow("unknown stays") << "where ID=@Other and X=@QtyX" << "where ID=@Other and X=@QtyX";
+  QTest::newRow("case exact") << "'@qty'" << "'@qty'";
+}
+
+void TestSave::templateFill() {
+  QFETCH(QString, statement);
+  QFETCH(QString, expected);
+  const SqlTemplate::Values values{
+      {"Qty", "2"}, {"QtyUnit", "box"}, {"Note", "see @Qty"}, {"Name", "O'Neil"}, {"Empty", ""}};
+  QCOMPARE(SqlTemplate::Fill(statement, values), expected);
+  QCOMPARE(SqlTemplate::Statement("insert x|second"), QString("insert x"));
+}
+
+void TestSave::calculatedCheckValue_data() {
+  QTest::addColumn<QString>("expression");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("True") << "Active=True" << "1";
+  QTest::newRow("-1") << "Active=-1" << "1";
+  QTest::newRow("False") << "Active=False" << "0";
+  QTest::newRow("0") << "Active=0" << "0";
+  QTest::newRow("2") << "Active=2" << "2";
+}
+
+void TestSave::calculatedCheckValue() {
+  QFETCH(QString, expression);
+  QFETCH(QString, expected);
+  editorsupport::Bench bench;
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(0);
+  bench.Set("Active", expected == "0" ? "1" : "0");
+  ExecCalculate(editor.Fields(), expression);
+  QCOMPARE(bench.Get("Active"), expected);
+}
+
+QTEST_MAIN(TestSave)
+#include "tst_save.moc"
