@@ -1,5 +1,6 @@
 #include "browse/BrowseWindows.h"
 
+#include "browse/frmMultiTable.h"
 #include "browse/frmQuery.h"
 #include "browse/frmSingleTable.h"
 #include "core/WindowRegistry.h"
@@ -9,6 +10,8 @@ namespace rd {
 void RegisterBrowseWindows() {
   WindowRegistry::Register(QStringLiteral("frmSingleTable"),
                            [](QWidget* parent) { return new frmSingleTable(parent); });
+  WindowRegistry::Register(QStringLiteral("frmMultiTable"),
+                           [](QWidget* parent) { return new frmMultiTable(parent); });
   RegisterQueryWindow();
 }
 

@@ -1,0 +1,210 @@
+#include "browse/BrowseWindow.h"
+
+#include <QDialog>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "browse/RecordSource.h"
+#include "browse/modToolbar.h"
+#include "core/WindowRegistry.h"
+#include "core/modCommon.h"
+#include "core/modDatabase.h"
+#include "edit/engine/modExpressions.h"
+#include "platform/db/Recordset.h"
+#include "platform/ui/Ui.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/ImageList.h"
+#include "platform/widgets/StatusBar.h"
+#include "platform/widgets/Toolbar.h"
+
+namespace rd {
+
+namespace {
+constexpr int kDeleteQuestion = 1023;
+constexpr int kQueryCaption = 1024;
+constexpr int kRecordCount = 1006;
+
+// The record's ID as grid column 1 holds it; 0 when it is not a whole number.
+qlonglong RecordID(const FlexGrid& grid, int row) {
+  bool ok = false;
+  const qlonglong id = grid.TextMatrix(row, 1).trimmed().toLongLong(&ok);
+  return ok ? id : 0;
+}
+}  // namespace
+
+BrowseWindow::BrowseWindow(QWidget* parent)
+    : QWidget(parent),
+      tbrMain_(new Toolbar(this)),
+      vsData_(new FlexGrid(this)),
+      stbTemplate_(new StatusBar(this)),
+      imgBar_(new ImageList(this)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  tbrMain_->setObjectName(QStringLiteral("tbrMain"));
+  vsData_->setObjectName(QStringLiteral("vsData"));
+  stbTemplate_->setObjectName(QStringLiteral("stbTemplate"));
+  imgBar_->setObjectName(QStringLiteral("imgBar"));
+  AddStandardImages(*imgBar_);
+  tbrMain_->SetImageList(imgBar_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(tbrMain_);
+  layout->addWidget(vsData_, 1);
+  layout->addWidget(stbTemplate_);
+
+  connect(tbrMain_, &Toolbar::ButtonClick, this, &BrowseWindow::tbrMain_ButtonClick);
+  connect(vsData_, &FlexGrid::DblClick, this, &BrowseWindow::vsData_DblClick);
+}
+
+void BrowseWindow::InitControl() { BuildToolbar(this, ModuleName(), QStringLiteral("Browse")); }
+
+bool BrowseWindow::LoadSource(const QString& rsName, RecordSource& source) {
+  bool missing = false;
+  if (source.Load(rsName, &missing)) return true;
+  if (missing) Warn(QStringLiteral("The record source \"%1\" is not defined.").arg(rsName));
+  return false;
+}
+
+bool BrowseWindow::RefreshData(const QString& filter) {
+  RecordSource source;
+  if (!LoadSource(RsName(), source)) return false;
+  selectSQL_ = source.SelectSQL();
+  whereArea_ = RecordSource::ApplyFilter(source.WhereArea(), filter);
+  orderArea_ = source.OrderArea();
+  printLines_ = source.PrintLines();
+
+  Recordset rs;
+  if (!OpenRecordset(RecordSource::Query(selectSQL_, whereArea_, orderArea_), rs, 1)) return false;
+  vsData_->setUpdatesEnabled(false);
+  vsData_->SetDataSource(rs);
+  const std::vector<RecordSource::FieldRow>& fields = source.Fields();
+  // Field row i is grid column i; rows beyond the query's columns are ignored.
+  const int columns = std::min<int>(int(fields.size()), vsData_->Cols() - 1);
+  for (int i = 1; i <= columns; ++i) {
+    const RecordSource::FieldRow& f = fields[i - 1];
+    if (!f.caption.isEmpty()) vsData_->SetTextMatrix(0, i, f.caption);
+    vsData_->SetColHidden(i, !f.isShow);
+  }
+  ShowTotals(source, rs.RecordCount());
+  vsData_->Refresh();
+  vsData_->setUpdatesEnabled(true);
+  return true;
+}
+
+void BrowseWindow::ShowTotals(const RecordSource& source, int recordCount) {
+  stbTemplate_->ClearPanels();
+  stbTemplate_->AddPanel(ReplaceParams(GetLangString(kRecordCount), {QString::number(recordCount)}))
+      ->SetAutoSize(StatusBarPanel::Spring);
+  for (const RecordSource::FieldRow& f : source.Fields()) {
+    if (f.totalSQL.isEmpty()) continue;
+    stbTemplate_
+        ->AddPanel(f.totalLanguage + ": " + GetSqlValue(TotalQuery(f.totalSQL), f.totalFormat))
+        ->SetAutoSize(StatusBarPanel::Contents);
+  }
+}
+
+bool BrowseWindow::LoadDeleteTemplates() {
+  RecordSource source;
+  if (!LoadSource(RsName(), source)) return false;
+  deleteSQL_ = source.DeleteSQL();
+  return true;
+}
+
+QString BrowseWindow::MasterDeleteStatement(qlonglong id) const {
+  QString sql = deleteSQL_;
+  return sql.replace(QLatin1String("@ID"), QString::number(id));
+}
+
+bool BrowseWindow::DeleteRecord(int /*row*/, qlonglong id, QString* error) {
+  return ExecuteSQL(MasterDeleteStatement(id), error);
+}
+
+bool BrowseWindow::DeleteData() {
+  if (MsgBox(GetLangString(kDeleteQuestion), MsgIcon::Question, MsgButtons::OkCancel, windowTitle(),
+             this) != MsgResult::Ok)
+    return false;
+  if (!CheckDelete()) return false;
+  const int selected = vsData_->SelectedRows();
+  if (selected == 0) return true;
+  if (!LoadDeleteTemplates()) return false;
+
+  // Rows first: the refresh after the delete renumbers them.
+  std::vector<std::pair<int, qlonglong>> records;
+  int refused = 0;
+  for (int i = 0; i < selected; ++i) {
+    const int row = vsData_->SelectedRow(i);
+    const qlonglong id = RecordID(*vsData_, row);
+    if (id != 0)
+      records.emplace_back(row, id);
+    else
+      ++refused;
+  }
+  QString error;
+  for (const auto& [row, id] : records)
+    if (!DeleteRecord(row, id, &error)) break;
+  if (!records.empty()) RefreshData(QString());
+  if (!error.isEmpty())
+    MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
+  else if (refused > 0)
+    Warn(QStringLiteral("%1 of the selected rows have no record number and were not deleted.")
+             .arg(refused));
+  return true;
+}
+
+bool BrowseWindow::QueryData() {
+  QPointer<QWidget> dialog = WindowRegistry::Create(QStringLiteral("frmQuery"), this);
+  if (!dialog) return false;
+  dialog->setProperty("Form", QVariant::fromValue<QObject*>(this));
+  dialog->setWindowIcon(windowIcon());
+  dialog->setWindowTitle(CaptionFor(kQueryCaption));
+  QMetaObject::invokeMethod(dialog, "InitControl");
+  if (auto* modal = qobject_cast<QDialog*>(dialog.data())) modal->exec();
+  delete dialog;
+  return true;
+}
+
+bool BrowseWindow::CanModify() const {
+  return tbrMain_->Button(QStringLiteral("Modify")) != nullptr;
+}
+
+void BrowseWindow::tbrMain_ButtonClick(ToolbarButton* button) {
+  const QString key = button->Key();
+  if (HandleOwnButton(key))
+    return;
+  else if (key == QLatin1String("Add"))
+    AddData();
+  else if (key == QLatin1String("Modify"))
+    ModifyData();
+  else if (key == QLatin1String("Delete"))
+    DeleteData();
+  else if (key == QLatin1String("Refresh"))
+    RefreshData(QString());
+  else if (key == QLatin1String("Query"))
+    QueryData();
+  else if (key == QLatin1String("Print"))
+    return;  // printing comes with the report runtime
+  else if (key == QLatin1String("Close"))
+    Unload();
+  else
+    ExecuteButtonFunction(this, ModuleName(), button);
+}
+
+QString BrowseWindow::CaptionFor(int key) const {
+  return ReplaceParams(GetLangString(key), {windowTitle()});
+}
+
+void BrowseWindow::Warn(const QString& text) {
+  MsgBox(text, MsgIcon::Exclamation, MsgButtons::OkOnly, windowTitle(), this);
+}
+
+void BrowseWindow::Unload() {
+  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    frame->close();
+  else
+    close();
+}
+
+}  // namespace rd

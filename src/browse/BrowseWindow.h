@@ -1,0 +1,91 @@
+#pragma once
+#include <QWidget>
+
+#include "core/ModuleWindow.h"
+
+namespace rd {
+
+class FlexGrid;
+class ImageList;
+class RecordSource;
+class StatusBar;
+class Toolbar;
+class ToolbarButton;
+
+// What every module browse window shares: the records of its record source
+// in a grid, a toolbar by the user's privileges, the record count and the
+// column totals in the status bar, the query dialog and the deleting of the
+// selected records. The windows supply which editor opens, the total
+// queries and what one record's delete runs.
+class BrowseWindow : public QWidget, public ModuleWindow {
+  Q_OBJECT
+ public:
+  void InitControl() override;
+  // Reads the record source again and shows its records; a non-blank
+  // filter narrows the source's own condition until the next refresh.
+  // False, with one message shown, when the records could not be read.
+  bool RefreshData(const QString& filter = QString()) override;
+  // Opens the editor on the first selected row; false when none is selected.
+  virtual bool ModifyData() = 0;
+
+  QString SelectSQL() const override { return selectSQL_; }
+  void SetSelectSQL(const QString& v) { selectSQL_ = v; }
+  QString WhereArea() const override { return whereArea_; }
+  void SetWhereArea(const QString& v) { whereArea_ = v; }
+  QString OrderArea() const override { return orderArea_; }
+  void SetOrderArea(const QString& v) { orderArea_ = v; }
+  FlexGrid* vsData() override { return vsData_; }
+  int PrintLines() const { return printLines_; }
+
+  Toolbar* tbrMain() const { return tbrMain_; }
+  StatusBar* stbTemplate() const { return stbTemplate_; }
+  ImageList* imgBar() const { return imgBar_; }
+
+ public slots:
+  void tbrMain_ButtonClick(rd::ToolbarButton* button);
+  virtual void vsData_DblClick() = 0;
+
+ protected:
+  explicit BrowseWindow(QWidget* parent);
+
+  virtual bool AddData() = 0;
+  // A key this window handles beyond the shared ones; false passes the
+  // button on to its function.
+  virtual bool HandleOwnButton(const QString& key) = 0;
+  // The query of one status-bar total.
+  virtual QString TotalQuery(const QString& totalSQL) const = 0;
+
+  // Refuses a confirmed delete before anything is read or run; the
+  // message is shown. Asked even when no row is selected.
+  virtual bool CheckDelete() { return true; }
+  // Reads the delete templates; false, with a message shown, stops the delete.
+  virtual bool LoadDeleteTemplates();
+  // Deletes the record of a grid row whose ID is id; false with the
+  // database's error stops the delete.
+  virtual bool DeleteRecord(int row, qlonglong id, QString* error);
+  // The record source's DeleteSQL with "@ID" filled; read by LoadDeleteTemplates.
+  QString MasterDeleteStatement(qlonglong id) const;
+
+  bool DeleteData();
+  bool QueryData();
+  bool CanModify() const;
+  // Reads a record source; a source without rows is reported.
+  bool LoadSource(const QString& rsName, RecordSource& source);
+  // A language text filled with this window's caption.
+  QString CaptionFor(int key) const;
+  void Warn(const QString& text);
+  void Unload();
+
+ private:
+  void ShowTotals(const RecordSource& source, int recordCount);
+
+  Toolbar* tbrMain_;
+  FlexGrid* vsData_;
+  StatusBar* stbTemplate_;
+  ImageList* imgBar_;
+  QString selectSQL_, whereArea_, orderArea_;
+  QString deleteSQL_;
+  int printLines_ = 1;
+};
+
+}  // namespace rd

@@ -1,0 +1,165 @@
+#include "browse/frmMultiTable.h"
+
+#include <QPointer>
+
+#include "browse/RecordSource.h"
+#include "core/Globals.h"
+#include "core/MasterDetailEditor.h"
+#include "core/ModalRunner.h"
+#include "core/WindowRegistry.h"
+#include "core/modDatabase.h"
+#include "platform/db/Connection.h"
+#include "platform/widgets/FlexGrid.h"
+
+namespace rd {
+
+namespace {
+constexpr int kAddCaption = 1021;
+constexpr int kModifyCaption = 1022;
+constexpr int kViewCaption = 1030;
+
+// The one viewer of all master windows, and the window whose row it shows.
+QPointer<QWidget> sharedViewer;
+const frmMultiTable* viewerForm = nullptr;
+
+// text for the inside of a quoted SQL literal.
+QString QuotesDoubled(QString text) { return text.replace(QLatin1Char('\''), QLatin1String("''")); }
+}  // namespace
+
+frmMultiTable::frmMultiTable(QWidget* parent) : BrowseWindow(parent) {}
+
+frmMultiTable::~frmMultiTable() {
+  // The viewer reads this window's grid; it goes with it.
+  if (viewerForm == this) {
+    delete sharedViewer;
+    viewerForm = nullptr;
+  }
+}
+
+QString frmMultiTable::TotalQuery(const QString& totalSQL) const { return totalSQL; }
+
+bool frmMultiTable::HandleOwnButton(const QString& key) {
+  if (key != QLatin1String("View")) return false;
+  ViewData();
+  return true;
+}
+
+void frmMultiTable::SetMembers(MasterDetailEditor& editor, int editMode, int row) {
+  editor.SetForm(this);
+  editor.SetEditMode(editMode);
+  editor.SetModuleName(ModuleName());
+  editor.SetRsName(RsName());
+  editor.SetRsName2(RsName2());
+  editor.SetRelation(Relation());
+  if (row > 0) editor.SetID(row);
+}
+
+bool frmMultiTable::AddData() { return OpenEditor(0, 0, kAddCaption); }
+
+bool frmMultiTable::ModifyData() {
+  const int row = vsData()->SelectedRow(0);
+  if (row < 1) return false;
+  return OpenEditor(1, row, kModifyCaption);
+}
+
+bool frmMultiTable::OpenEditor(int editMode, int row, int captionKey) {
+  QPointer<QWidget> window = WindowRegistry::Create(QStringLiteral("frmMultiEdit"), this);
+  auto* editor = dynamic_cast<MasterDetailEditor*>(window.data());
+  if (!editor) {
+    delete window;
+    return false;
+  }
+  SetMembers(*editor, editMode, row);
+  const bool loaded = editor->Load();
+  if (loaded) {
+    window->setWindowTitle(CaptionFor(captionKey));
+    window->setWindowIcon(windowIcon());
+    ModalRunner().Run(window);
+  }
+  delete window;
+  return loaded;
+}
+
+bool frmMultiTable::ViewData() {
+  const int row = vsData()->SelectedRow(0);
+  if (row < 1) return false;
+  if (!sharedViewer) {
+    sharedViewer = WindowRegistry::Create(QStringLiteral("frmMultiView"), window());
+    if (!sharedViewer) return false;
+    sharedViewer->setWindowFlag(Qt::Window, true);
+  }
+  auto* viewer = dynamic_cast<MasterDetailEditor*>(sharedViewer.data());
+  if (!viewer) {
+    delete sharedViewer;
+    return false;
+  }
+  SetMembers(*viewer, 1, row);
+  viewerForm = this;
+  if (!viewer->Load()) {
+    delete sharedViewer;
+    viewerForm = nullptr;
+    return false;
+  }
+  sharedViewer->setWindowTitle(CaptionFor(kViewCaption));
+  sharedViewer->setWindowIcon(windowIcon());
+  sharedViewer->show();
+  sharedViewer->raise();
+  sharedViewer->activateWindow();
+  return true;
+}
+
+void frmMultiTable::vsData_DblClick() {
+  if (vsData()->Row() > 0 && CanModify()) ModifyData();
+}
+
+bool frmMultiTable::CheckDelete() {
+  // Master field "=" detail field; without both nothing may be deleted,
+  // or details would stay behind or the wrong ones go.
+  const QStringList parts = Relation().split(QLatin1Char('='));
+  const QString masterField = parts.value(0).trimmed();
+  detailField_ = parts.value(1).trimmed();
+  if (parts.size() < 2 || masterField.isEmpty() || detailField_.isEmpty()) {
+    Warn(QStringLiteral("The relation \"%1\" of this module does not name a master field and a "
+                        "detail field (master=detail). Nothing was deleted.")
+             .arg(Relation()));
+    return false;
+  }
+  masterColumn_ = 0;
+  for (int i = 1; i < vsData()->Cols(); ++i)
+    if (vsData()->ColKey(i).compare(masterField, Qt::CaseInsensitive) == 0) masterColumn_ = i;
+  if (masterColumn_ == 0) {
+    Warn(QStringLiteral("The master field \"%1\" is not among the columns of this window. "
+                        "Nothing was deleted.")
+             .arg(masterField));
+    return false;
+  }
+  return true;
+}
+
+bool frmMultiTable::LoadDeleteTemplates() {
+  if (!BrowseWindow::LoadDeleteTemplates()) return false;
+  RecordSource detail;
+  if (!LoadSource(RsName2(), detail)) return false;
+  detailDeleteSQL_ = detail.DeleteSQL();
+  return true;
+}
+
+bool frmMultiTable::DeleteRecord(int row, qlonglong id, QString* error) {
+  QString details = detailDeleteSQL_;
+  details.replace('@' + detailField_, QuotesDoubled(vsData()->TextMatrix(row, masterColumn_)));
+  // Without a database the statement fails with its own message.
+  if (!DbConnection) return ExecuteSQL(details, error);
+  Transaction transaction(*DbConnection);
+  if (!transaction.Started()) {
+    *error = DbConnection->LastError();
+    return false;
+  }
+  if (!ExecuteSQL(details, error) || !BrowseWindow::DeleteRecord(row, id, error)) return false;
+  if (!transaction.Commit()) {
+    *error = DbConnection->LastError();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace rd
