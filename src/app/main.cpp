@@ -3,11 +3,13 @@
 #include "browse/BrowseWindows.h"
 #include "core/modMain.h"
 #include "edit/windows/EditWindows.h"
+#include "masterdetail/MasterDetailWindows.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("RecordDesk");
   rd::RegisterBrowseWindows();
   rd::RegisterEditWindows();
+  rd::RegisterMasterDetailWindows();
   return rd::RunApplication(app);
 }

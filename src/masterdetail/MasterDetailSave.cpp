@@ -1,0 +1,81 @@
+#include "masterdetail/MasterDetailSave.h"
+
+#include "browse/SqlLiteral.h"
+#include "core/Globals.h"
+#include "core/modDatabase.h"
+#include "edit/engine/EditorFields.h"
+#include "platform/db/QueryResult.h"
+#include "platform/db/Recordset.h"
+
+namespace rd {
+
+namespace {
+bool readTemplates(const QString& rsName, const char* first, const char* second, QString* a,
+                   QString* b, QString* error) {
+  Recordset rs;
+  if (!OpenRecordset("select * from tblRecordset where RsName=" + SqlLiteral(rsName) + " order by ID",
+                     rs, 1))
+    return false;
+  if (rs.Eof()) {
+    *error = QStringLiteral("The record source \"%1\" has no fields.").arg(rsName);
+    return false;
+  }
+  *a = NullToStr(rs.Value(QLatin1String(first)));
+  if (b) *b = NullToStr(rs.Value(QLatin1String(second)));
+  return true;
+}
+}  // namespace
+
+bool MasterDetailSave::LoadTemplates(const QString& rsName, const QString& rsName2, int editMode,
+                                     QString* error) {
+  error->clear();
+  return readTemplates(rsName, editMode != 0 ? "UpdateSQL" : "InsertSQL", nullptr, &master_,
+                       nullptr, error) &&
+         readTemplates(rsName2, "InsertSQL", "DeleteSQL", &detailInsert_, &detailDelete_, error);
+}
+
+bool MasterDetailSave::run(const QString& sql, QString* error) {
+  if (ExecuteSQL(sql, error)) return true;
+  if (error && error->isEmpty()) *error = DbConnection ? DbConnection->LastError() : QString();
+  return false;
+}
+
+bool MasterDetailSave::readNewId(QString* id, QString* error) {
+  QueryResult result;
+  const QString sql = DbConnection->IsSqlite() ? QStringLiteral("select last_insert_rowid()")
+                                               : QStringLiteral("select @@IDENTITY");
+  if (!DbConnection->Query(sql, &result) || result.rowCount() == 0) {
+    *error = DbConnection->LastError();
+    return false;
+  }
+  *id = result.Text(0, 0);
+  return true;
+}
+
+bool MasterDetailSave::Write(const SqlTemplate::Values& master, int editMode, Link link,
+                             const EditorFields& rows, QString* error) {
+  if (!DbConnection) return false;
+  if (!run(SqlTemplate::Fill(master_, master), error)) return false;
+  if (editMode == 0 && link.masterField.compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0 &&
+      !readNewId(&link.value, error))
+    return false;
+  if (editMode != 0 &&
+      !run(SqlTemplate::Fill(detailDelete_, {{link.detailField, link.storedValue}}), error))
+    return false;
+
+  // The relation value comes first, so that it wins over a grid column of
+  // the same name.
+  SqlTemplate::Values values;
+  values.reserve(rows.GridCols());
+  const int count = rows.GridRows();
+  for (int j = 1; j < count; ++j) {
+    values.clear();
+    values.emplace_back(link.detailField, link.value);
+    for (int i = 1; i < rows.GridCols(); ++i)
+      values.emplace_back(rows.GridColKey(i), rows.GridTextMatrix(j, i));
+    if (!run(SqlTemplate::Fill(detailInsert_, values), error)) return false;
+  }
+  return true;
+}
+
+}  // namespace rd
