@@ -24,6 +24,6 @@ bool StartupSteps::ShowLogin(const QString& user, const QString& password) {
   return login.exec() == QDialog::Accepted;
 }
 
-void StartupSteps::ShowMain() { (new frmMain)->show(); }
+void StartupSteps::ShowMain() { (new frmMain)->showMaximized(); }
 
 }  // namespace rd

@@ -42,7 +42,7 @@ void frmChangeUser::cmdOK_Click() {
   UserInfo = std::make_unique<clsUserInfo>();
   SetLoginUser(user);
   finished_ = true;
-  (new frmMain)->show();
+  (new frmMain)->showMaximized();
   accept();
 }
 
