@@ -247,6 +247,114 @@ class TestDatabase : public QObject {
     QCOMPARE(rd::SplitSqlScript("a 'x;y'; -- c;\n b \"q;\"; [c;d];;").size(), 3);
   }
 
+  void boundValuesKeepTheirTypes_data() {
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("invalid") << QVariant() << "null" << QString();
+    QTest::newRow("null string") << QVariant(QString()) << "null" << QString();
+    QTest::newRow("empty string") << QVariant(QString("")) << "text" << "";
+    QTest::newRow("text") << QVariant(QString::fromUtf8("h\u00e9 '?'")) << "text"
+                          << QString::fromUtf8("h\u00e9 '?'");
+    QTest::newRow("int") << QVariant(-7) << "integer" << "-7";
+    QTest::newRow("long long") << QVariant(9223372036854775807LL) << "integer"
+                               << "9223372036854775807";
+    QTest::newRow("bool") << QVariant(true) << "integer" << "1";
+    QTest::newRow("double") << QVariant(2.5) << "real" << "2.5";
+    QTest::newRow("blob") << QVariant(QByteArray("\x00\x01", 2)) << "blob" << "0001";
+    QTest::newRow("date") << QVariant(QDate(2024, 2, 29)) << "text" << "2024-02-29";
+  }
+  void boundValuesKeepTheirTypes() {
+    QFETCH(QVariant, value);
+    QFETCH(QString, type);
+    QFETCH(QString, stored);
+    QVERIFY(db_->Execute("create table b (v)"));
+    int affected = -1;
+    QVERIFY2(db_->ExecuteBound("insert into b values (?)", {value}, &affected),
+             qPrintable(db_->LastError()));
+    QCOMPARE(affected, 1);
+    rd::QueryResult r;
+    QVERIFY(db_->Query("select typeof(v), case when typeof(v) = 'blob' then hex(v) else v end from b", &r));
+    QCOMPARE(r.Text(0, 0), type);
+    QCOMPARE(r.Text(0, 1), stored);
+  }
+
+  void rowsAffectedCountOnlyTheStatementsOwnChanges() {
+    int affected = -1;
+    QVERIFY(db_->Execute("update t set Qty = Qty + 1 where Qty >= 2", &affected));
+    QCOMPARE(affected, 2);
+    // Statements that change no rows report none, not the last update's count.
+    QVERIFY(db_->Execute("create table e (v)", &affected));
+    QCOMPARE(affected, 0);
+    QVERIFY(db_->ExecuteBound("delete from t where Name = ?", {QString("nobody")}, &affected));
+    QCOMPARE(affected, 0);
+    QVERIFY(db_->Execute("delete from t", &affected));
+    QCOMPARE(affected, 3);
+  }
+
+  void failedStatementsSayWhyAndDoomTheTransaction_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QVariantList>("values");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("missing table") << "insert into nowhere values (1)" << QVariantList() << "no such table";
+    QTest::newRow("syntax") << "insert t values (1)" << QVariantList() << "syntax error";
+    QTest::newRow("second statement") << "delete from t where ID = 1; delete from t" << QVariantList()
+                                      << "multiple statements";
+    QTest::newRow("empty") << " -- nothing" << QVariantList() << "empty";
+    QTest::newRow("too few values") << "update t set Name = ? where ID = ?" << QVariantList{QString("x")}
+                                    << "mismatch";
+    QTest::newRow("too many values") << "delete from t where ID = 1" << QVariantList{1} << "mismatch";
+    QTest::newRow("constraint") << "insert into t (ID, Name) values (?, 'dup')" << QVariantList{1}
+                                << "UNIQUE constraint";
+  }
+  void failedStatementsSayWhyAndDoomTheTransaction() {
+    QFETCH(QString, sql);
+    QFETCH(QVariantList, values);
+    QFETCH(QString, error);
+    QVERIFY(!db_->ExecuteBound(sql, values));
+    QVERIFY2(db_->LastError().contains(error, Qt::CaseInsensitive), qPrintable(db_->LastError()));
+    {
+      rd::Transaction t(*db_);
+      QVERIFY(db_->Execute("insert into t (Name) values ('kept?')"));
+      QVERIFY(!db_->ExecuteBound(sql, values));
+      QVERIFY(db_->RollbackOnly());
+      QVERIFY(!t.Commit());
+    }
+    QCOMPARE(db_->TransactionDepth(), 0);
+    rd::QueryResult r;
+    QVERIFY(db_->Query("select count(*) from t", &r));
+    QCOMPARE(r.Cell(0, 0), QVariant(3LL));
+    // The connection is usable again and starts clean transactions.
+    {
+      rd::Transaction t(*db_);
+      QVERIFY(db_->Execute("insert into t (Name) values ('after')"));
+      QVERIFY(t.Commit());
+    }
+    QVERIFY(db_->Query("select count(*) from t", &r));
+    QCOMPARE(r.Cell(0, 0), QVariant(4LL));
+  }
+
+  void committedWorkReachesTheFile() {
+    {
+      rd::Transaction t(*db_);
+      QVERIFY(db_->Execute("insert into t (Name) values ('saved')"));
+      QVERIFY(t.Commit());
+    }
+    {
+      rd::Transaction t(*db_);
+      QVERIFY(db_->Execute("insert into t (Name) values ('dropped')"));
+    }
+    // A second connection sees the committed row only, and no open transaction
+    // holds a lock.
+    auto other = Connection::OpenSqlite(db_->FilePath());
+    QVERIFY(other);
+    rd::QueryResult r;
+    QVERIFY(other->Query("select Name from t where ID > 3", &r));
+    QCOMPARE(r.rowCount(), 1);
+    QCOMPARE(r.Text(0, 0), QString("saved"));
+    QVERIFY2(other->Execute("delete from t where ID = 1"), qPrintable(other->LastError()));
+  }
+
   void connectionStringQuotesValues() {
     QString s = Connection::SqlServerConnectionString("srv", "db", "sa", "p;w}d");
     QVERIFY(s.contains("PWD={p;w}}d};"));

@@ -31,11 +31,95 @@ QString braced(const QString& v) {
   return "{" + t + "}";
 }
 
+using SqliteStatement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
+
+// Prepares exactly one statement; only comments and blanks may follow it.
+SqliteStatement prepareOne(sqlite3* handle, const QString& sql, QString* error) {
+  const QByteArray text = sql.toUtf8();
+  const char* const end = text.constData() + text.size();
+  const char* tail = nullptr;
+  sqlite3_stmt* raw = nullptr;
+  const int rc = sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &raw, &tail);
+  SqliteStatement stmt(raw, sqlite3_finalize);
+  if (rc != SQLITE_OK) {
+    *error = QString::fromUtf8(sqlite3_errmsg(handle));
+    return SqliteStatement(nullptr, sqlite3_finalize);
+  }
+  while (tail < end && (*tail == ' ' || (*tail >= '\t' && *tail <= '\r'))) ++tail;
+  if (tail < end) {
+    sqlite3_stmt* next = nullptr;
+    const int nextRc = sqlite3_prepare_v2(handle, tail, int(end - tail), &next, nullptr);
+    sqlite3_finalize(next);
+    if (nextRc != SQLITE_OK || next) {
+      *error = QStringLiteral("Unable to execute multiple statements at a time.");
+      return SqliteStatement(nullptr, sqlite3_finalize);
+    }
+  }
+  if (!stmt) *error = QStringLiteral("The statement is empty.");
+  return stmt;
+}
+
+// Null strings, byte arrays and dates bind as NULL, as Qt's drivers do.
+bool bindsNull(const QVariant& v) {
+  if (v.isNull()) return true;
+  switch (v.typeId()) {
+    case QMetaType::QString:
+      return v.toString().isNull();
+    case QMetaType::QByteArray:
+      return v.toByteArray().isNull();
+    case QMetaType::QDate:
+      return v.toDate().isNull();
+    case QMetaType::QTime:
+      return v.toTime().isNull();
+    case QMetaType::QDateTime:
+      return v.toDateTime().isNull();
+    default:
+      return false;
+  }
+}
+
+int bindText(sqlite3_stmt* stmt, int index, const QString& text) {
+  return sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * sizeof(char16_t)),
+                             SQLITE_TRANSIENT);
+}
+
+int bindValue(sqlite3_stmt* stmt, int index, const QVariant& v) {
+  if (bindsNull(v)) return sqlite3_bind_null(stmt, index);
+  switch (v.typeId()) {
+    case QMetaType::QByteArray: {
+      const QByteArray data = v.toByteArray();
+      return sqlite3_bind_blob(stmt, index, data.constData(), int(data.size()), SQLITE_TRANSIENT);
+    }
+    case QMetaType::Bool:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+      return sqlite3_bind_int64(stmt, index, v.toLongLong());
+    case QMetaType::Float:
+    case QMetaType::Double:
+      return sqlite3_bind_double(stmt, index, v.toDouble());
+    case QMetaType::QDateTime:
+      return bindText(stmt, index, v.toDateTime().toString(Qt::ISODateWithMs));
+    case QMetaType::QTime:
+      return bindText(stmt, index, v.toTime().toString(QStringLiteral("hh:mm:ss.zzz")));
+    case QMetaType::QString:
+      return bindText(stmt, index, *static_cast<const QString*>(v.constData()));
+    default:
+      return bindText(stmt, index, v.toString());
+  }
+}
+
 }  // namespace
 
 Connection::~Connection() {
   if (!name_.isEmpty()) {
-    if (depth_ > 0) db_.rollback();
+    if (depth_ > 0) Rollback();
     db_.close();
     db_ = QSqlDatabase();
     QSqlDatabase::removeDatabase(name_);
@@ -116,6 +200,46 @@ bool Connection::ExecuteBound(const QString& sql, const QVariantList& values,
     SetError(QStringLiteral("The connection is closed."));
     return false;
   }
+  const bool ok = sqlite_ ? ExecuteSqlite(sql, values, rowsAffected)
+                          : ExecuteOdbc(sql, values, rowsAffected);
+  if (!ok && depth_ > 0) failed_ = true;
+  return ok;
+}
+
+bool Connection::ExecuteSqlite(const QString& sql, const QVariantList& values,
+                               int* rowsAffected) {
+  QString error;
+  SqliteStatement stmt = prepareOne(handle_, Dialect(sql), &error);
+  if (!stmt) {
+    SetError(error);
+    return false;
+  }
+  if (sqlite3_bind_parameter_count(stmt.get()) != values.size()) {
+    SetError(QStringLiteral("Parameter count mismatch"));
+    return false;
+  }
+  for (int i = 0; i < values.size(); ++i) {
+    if (bindValue(stmt.get(), i + 1, values[i]) != SQLITE_OK) {
+      SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+      return false;
+    }
+  }
+  const int changesBefore = sqlite3_total_changes(handle_);
+  int rc;
+  while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+  }
+  if (rc != SQLITE_DONE) {
+    SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+    return false;
+  }
+  // sqlite3_changes() keeps the count of the last insert, update or delete,
+  // so a statement that changed nothing reports its own zero.
+  if (rowsAffected)
+    *rowsAffected = sqlite3_total_changes(handle_) == changesBefore ? 0 : sqlite3_changes(handle_);
+  return true;
+}
+
+bool Connection::ExecuteOdbc(const QString& sql, const QVariantList& values, int* rowsAffected) {
   QSqlQuery q(db_);
   bool ok;
   if (values.isEmpty()) {
@@ -130,7 +254,6 @@ bool Connection::ExecuteBound(const QString& sql, const QVariantList& values,
   }
   if (!ok) {
     SetError(errorText(q.lastError()));
-    if (depth_ > 0) failed_ = true;
     return false;
   }
   if (rowsAffected) *rowsAffected = q.numRowsAffected();
@@ -151,25 +274,10 @@ bool Connection::Query(const QString& sql, QueryResult* out) {
 }
 
 bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
-  const QByteArray text = Dialect(sql).toUtf8();
-  const char* const end = text.constData() + text.size();
-  const char* tail = nullptr;
-  sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(handle_, text.constData(), int(text.size()), &raw, &tail) != SQLITE_OK) {
-    SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
-    return false;
-  }
-  std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> stmt(raw, sqlite3_finalize);
-  // Only comments and blanks may follow the statement.
-  sqlite3_stmt* next = nullptr;
-  const int nextRc = sqlite3_prepare_v2(handle_, tail, int(end - tail), &next, nullptr);
-  sqlite3_finalize(next);
-  if (nextRc != SQLITE_OK || next) {
-    SetError(QStringLiteral("Unable to execute multiple statements at a time."));
-    return false;
-  }
+  QString error;
+  SqliteStatement stmt = prepareOne(handle_, Dialect(sql), &error);
   if (!stmt) {
-    SetError(QStringLiteral("The query is empty."));
+    SetError(error);
     return false;
   }
 
@@ -230,13 +338,41 @@ bool Connection::QueryOdbc(const QString& sql, QueryResult* out) {
   return true;
 }
 
+bool Connection::Begin() {
+  if (sqlite_) {
+    if (sqlite3_exec(handle_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK) return true;
+    SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+    return false;
+  }
+  if (db_.transaction()) return true;
+  SetError(errorText(db_.lastError()));
+  return false;
+}
+
+bool Connection::Commit() {
+  if (sqlite_) {
+    if (sqlite3_exec(handle_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return true;
+    SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+    return false;
+  }
+  if (db_.commit()) return true;
+  SetError(errorText(db_.lastError()));
+  return false;
+}
+
+void Connection::Rollback() {
+  if (sqlite_) {
+    // Fails harmlessly when SQLite already rolled the transaction back.
+    sqlite3_exec(handle_, "ROLLBACK", nullptr, nullptr, nullptr);
+    return;
+  }
+  db_.rollback();
+}
+
 bool Connection::BeginTrans() {
   if (depth_ == 0) {
     failed_ = false;
-    if (!db_.transaction()) {
-      SetError(errorText(db_.lastError()));
-      return false;
-    }
+    if (!Begin()) return false;
   }
   ++depth_;
   return true;
@@ -246,13 +382,12 @@ bool Connection::CommitTrans() {
   if (depth_ == 0) return false;
   if (--depth_ > 0) return !failed_;
   if (failed_) {
-    db_.rollback();
+    Rollback();
     failed_ = false;
     return false;
   }
-  if (!db_.commit()) {
-    SetError(errorText(db_.lastError()));
-    db_.rollback();
+  if (!Commit()) {
+    Rollback();
     return false;
   }
   return true;
@@ -262,7 +397,7 @@ void Connection::RollbackTrans() {
   if (depth_ == 0) return;
   failed_ = true;
   if (--depth_ == 0) {
-    db_.rollback();
+    Rollback();
     failed_ = false;
   }
 }

@@ -57,8 +57,15 @@ class Connection {
 
  private:
   bool Prepare(class QSqlQuery& q, const QString& sql);
+  bool ExecuteSqlite(const QString& sql, const QVariantList& values, int* rowsAffected);
+  bool ExecuteOdbc(const QString& sql, const QVariantList& values, int* rowsAffected);
   bool QuerySqlite(const QString& sql, QueryResult* out);
   bool QueryOdbc(const QString& sql, QueryResult* out);
+  // BEGIN, COMMIT and ROLLBACK; SQLite runs them itself, never through
+  // QSqlDatabase, so that both never disagree about an open transaction.
+  bool Begin();
+  bool Commit();
+  void Rollback();
   sqlite3* handle_ = nullptr;
   QString name_;
   QSqlDatabase db_;

@@ -22,6 +22,8 @@ void RegisterFunctions(sqlite3* db) {
 
 QString Translate(const QString& sql) {
   // "select top N ..." becomes "select ... limit N".
+  const QStringView text = QStringView(sql).trimmed();
+  if (!text.startsWith(QLatin1String("select"), Qt::CaseInsensitive)) return sql;
   static const QRegularExpression top(R"(^(\s*select\s+(?:distinct\s+)?)top\s+(\d+)\s+)",
                                       QRegularExpression::CaseInsensitiveOption);
   QRegularExpressionMatch m = top.match(sql);
