@@ -8,30 +8,16 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "BenchProbes.h"
 #include "browse/frmSingleTable.h"
 #include "core/Globals.h"
 #include "platform/db/SqlScript.h"
 #include "platform/widgets/FlexGrid.h"
 
+using benchprobes::PaintWatch;
+using benchprobes::RssMb;
+
 namespace {
-
-double RssMb() {
-  QFile status("/proc/self/status");
-  if (!status.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : status.readAll().split('\n'))
-    if (line.startsWith("VmRSS:"))
-      return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-  return 0;
-}
-
-class PaintWatch : public QObject {
- public:
-  bool painted = false;
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted = true;
-    return false;
-  }
-};
 
 const char* kSelect =
     "select ID,CustomerID,Quantity,Status,Price,Amount,Discount,Customer,Item,Code,Note from Bills";

@@ -6,28 +6,15 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "BenchProbes.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SqlScript.h"
 #include "platform/widgets/FlexGrid.h"
 
+using benchprobes::PaintWatch;
+using benchprobes::RssMb;
+
 namespace {
-
-double RssMb() {
-  QFile status("/proc/self/status");
-  if (!status.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : status.readAll().split('\n'))
-    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-  return 0;
-}
-
-class PaintWatch : public QObject {
- public:
-  bool painted = false;
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted = true;
-    return false;
-  }
-};
 
 const char* kScript =
     "create table Bills (ID integer primary key, CustomerID integer, Quantity integer, "

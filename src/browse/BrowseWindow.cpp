@@ -64,7 +64,7 @@ void BrowseWindow::InitControl() { BuildToolbar(this, ModuleName(), QStringLiter
 bool BrowseWindow::LoadSource(const QString& rsName, RecordSource& source) {
   bool missing = false;
   if (source.Load(rsName, &missing)) return true;
-  if (missing) Warn(QStringLiteral("The record source \"%1\" is not defined.").arg(rsName));
+  if (missing) Warn(ReplaceParams(GetLangString(1200), {rsName}));
   return false;
 }
 
@@ -149,8 +149,7 @@ bool BrowseWindow::DeleteData() {
   if (!error.isEmpty())
     MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
   else if (refused > 0)
-    Warn(QStringLiteral("%1 of the selected rows have no record number and were not deleted.")
-             .arg(refused));
+    Warn(ReplaceParams(GetLangString(1201), {QString::number(refused)}));
   return true;
 }
 

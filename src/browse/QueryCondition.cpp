@@ -25,15 +25,13 @@ QString QueryCondition::ColumnName(int field) const {
 }
 
 QueryCondition::Problem QueryCondition::Check(const std::vector<Row>& rows) const {
-  bool earlierRow = false;
   for (int r = 0; r < int(rows.size()); ++r) {
     const Row& row = rows[size_t(r)];
-    if (row.value.trimmed().isEmpty()) continue;
+    if (row.value.trimmed().isEmpty()) break;
     if (row.field < 0 || row.field >= keys_.size() || !UsableKey(keys_.at(row.field)))
       return {r, Missing::Field};
     if (!Symbols().contains(row.symbol)) return {r, Missing::Symbol};
-    if (earlierRow && !Joins().contains(row.join)) return {r, Missing::Join};
-    earlierRow = true;
+    if (r > 0 && !Joins().contains(row.join)) return {r, Missing::Join};
   }
   return {};
 }
@@ -43,7 +41,7 @@ QString QueryCondition::Build(const std::vector<Row>& rows) const {
   QString condition;
   for (const Row& row : rows) {
     QString value = row.value.trimmed();
-    if (value.isEmpty()) continue;
+    if (value.isEmpty()) break;
     if (!condition.isEmpty()) condition += ' ' + row.join + ' ';
     condition += ColumnName(row.field) + ' ' + row.symbol + " '" + value.replace('\'', "''") + '\'';
   }

@@ -16,7 +16,7 @@ class QueryCondition {
   struct Row {
     int field = -1;
     QString symbol;
-    QString join;  // to the filled row before it
+    QString join;  // to the row before it
     QString value;
   };
 
@@ -36,11 +36,13 @@ class QueryCondition {
   // "]" are not.
   static bool UsableKey(const QString& key);
 
-  // The first row with a value that lacks its field, its operator or, after
-  // an earlier filled row, its join. Rows whose value is blank are skipped.
+  // The first row with a value that lacks its field, its operator or, below
+  // row 0, its join. The first row whose value is blank ends the rows: it and
+  // every row after it are ignored.
   Problem Check(const std::vector<Row>& rows) const;
-  // "key op 'value'" per filled row, joined by " And " or " Or "; empty when
-  // no row has a value. Rows that do not pass Check give an empty text.
+  // "key op 'value'" per row up to the first blank value, joined by " And "
+  // or " Or "; empty when row 0 has no value. Rows that do not pass Check
+  // give an empty text.
   QString Build(const std::vector<Row>& rows) const;
 
  private:

@@ -3,6 +3,7 @@
 #include <QMetaMethod>
 
 #include "core/Globals.h"
+#include "core/modCommon.h"
 #include "platform/ui/Ui.h"
 
 namespace rd {
@@ -24,7 +25,7 @@ bool clsToolbar::Call(const QString& method, const QVariantList& params, QString
     if (m.invoke(this, Qt::DirectConnection, Q_ARG(QVariantList, params))) return true;
     break;
   }
-  if (error) *error = QStringLiteral("The toolbar function \"%1\" does not exist.").arg(method);
+  if (error) *error = ReplaceParams(GetLangString(1205), {method});
   return false;
 }
 

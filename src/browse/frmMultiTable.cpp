@@ -7,6 +7,7 @@
 #include "core/MasterDetailEditor.h"
 #include "core/ModalRunner.h"
 #include "core/WindowRegistry.h"
+#include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "platform/db/Connection.h"
 #include "platform/widgets/FlexGrid.h"
@@ -119,18 +120,14 @@ bool frmMultiTable::CheckDelete() {
   const QString masterField = parts.value(0).trimmed();
   detailField_ = parts.value(1).trimmed();
   if (parts.size() < 2 || masterField.isEmpty() || detailField_.isEmpty()) {
-    Warn(QStringLiteral("The relation \"%1\" of this module does not name a master field and a "
-                        "detail field (master=detail). Nothing was deleted.")
-             .arg(Relation()));
+    Warn(ReplaceParams(GetLangString(1202), {Relation()}));
     return false;
   }
   masterColumn_ = 0;
   for (int i = 1; i < vsData()->Cols(); ++i)
     if (vsData()->ColKey(i).compare(masterField, Qt::CaseInsensitive) == 0) masterColumn_ = i;
   if (masterColumn_ == 0) {
-    Warn(QStringLiteral("The master field \"%1\" is not among the columns of this window. "
-                        "Nothing was deleted.")
-             .arg(masterField));
+    Warn(ReplaceParams(GetLangString(1203), {masterField}));
     return false;
   }
   return true;

@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include "browse/ButtonFunction.h"
-#include "browse/SqlLiteral.h"
 #include "browse/clsToolbar.h"
 #include "core/Globals.h"
 #include "core/modCommon.h"
@@ -179,7 +178,7 @@ bool ExecuteButtonFunction(QWidget* window, const QString& moduleName, ToolbarBu
   QString error;
   clsToolbar functions;
   if (!f.valid)
-    error = QStringLiteral("The function of the button \"%1\" is not valid.").arg(button->Key());
+    error = ReplaceParams(GetLangString(1204), {button->Key()});
   else if (functions.Call(f.method,
                           {QVariant::fromValue<QObject*>(window), moduleName,
                            QVariant::fromValue<QObject*>(button), f.argument},

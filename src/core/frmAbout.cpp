@@ -63,10 +63,8 @@ frmAbout::frmAbout(QWidget* parent)
   connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
 
   cmdOk->setText(GetLangString(1038));
-  lblNotice->setText(
-      QStringLiteral("This program is protected by copyright law. Copying or passing it on "
-                     "without permission is not allowed."));
-  lblMaker->setText(QStringLiteral("RecordDesk, business records made simple."));
+  lblNotice->setText(GetLangString(1209));
+  lblMaker->setText(GetLangString(1210));
   lblProduct->setText(AppTitle);
   txtVersion->setText(GetIniString(QStringLiteral("System"), QStringLiteral("Version"), ConfigFile));
   Label1->setText(GetLangString(1086));

@@ -139,7 +139,7 @@ bool frmMain::ReadMenuTree(MenuTree& tree) const {
 void frmMain::ReadPrivileges(QSet<QString>& granted) const {
   Recordset rs;
   const QString user = UserInfo ? UserInfo->LoginUser : QString();
-  if (!OpenRecordset("select * from tblPrivilege where UserName='" + SqlStr(user) + "'", rs, 1))
+  if (!OpenRecordset("select * from tblPrivilege where UserName=" + SqlLiteral(user), rs, 1))
     return;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
     if (!rs.Value("ModuleID").isNull()) granted.insert(NullToStr(rs.Value("ModuleID")).toLower());

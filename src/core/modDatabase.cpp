@@ -1,6 +1,7 @@
 #include "core/modDatabase.h"
 
 #include "core/Globals.h"
+#include "core/modCommon.h"
 #include "platform/text/AnsiText.h"
 #include "platform/ui/ProgramFolder.h"
 #include "platform/ui/Ui.h"
@@ -8,7 +9,7 @@
 namespace rd {
 namespace {
 
-const QString kNoConnection = QStringLiteral("There is no connection to the database.");
+constexpr int kNoConnection = 1208;
 
 }  // namespace
 
@@ -39,7 +40,7 @@ bool OpenRecordset(const QString& sql, Recordset& rs, int /*lockType*/) {
   rs.Close();
   QString error;
   if (!DbConnection)
-    error = kNoConnection;
+    error = GetLangString(kNoConnection);
   else if (!rs.Open(sql, *DbConnection))
     error = rs.LastError();
   else
@@ -78,7 +79,7 @@ QString NullLiteralsToNull(const QString& sql) {
 
 bool ExecuteSQL(const QString& sql, QString* error) {
   if (!DbConnection) {
-    if (error) *error = kNoConnection;
+    if (error) *error = GetLangString(kNoConnection);
     return false;
   }
   if (DbConnection->Execute(NullLiteralsToNull(sql))) return true;
@@ -90,6 +91,11 @@ QString SqlStr(const QString& text) {
   QString t = text;
   t.replace("'", "''");
   return t.isEmpty() ? QStringLiteral("null") : t;
+}
+
+QString SqlLiteral(const QString& text) {
+  return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QLatin1String("''")) +
+         QLatin1Char('\'');
 }
 
 QString NullToStr(const QVariant& value) { return VariantText(value); }
@@ -109,8 +115,8 @@ QString GetServerDate(const QString& serverType) {
 
 QString GetFieldCaption(const QString& field) {
   Recordset rs;
-  if (!OpenRecordset("select top 1 [Language] from tblRecordset where Field='" + SqlStr(field) +
-                         "' order by id desc",
+  if (!OpenRecordset("select top 1 [Language] from tblRecordset where Field=" + SqlLiteral(field) +
+                         " order by id desc",
                      rs, 1))
     return QString();
   return rs.RecordCount() > 0 ? NullToStr(rs.Fields(0).Value) : QString();

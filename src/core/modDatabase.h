@@ -38,6 +38,8 @@ bool ExecuteSQL(const QString& sql, QString* error = nullptr);
 
 // Text for a quoted SQL literal: quotes doubled, empty text the word null.
 QString SqlStr(const QString& text);
+// text as a whole SQL literal: quoted, quotes doubled; empty text gives ''.
+QString SqlLiteral(const QString& text);
 // A stored value as text; null is "".
 QString NullToStr(const QVariant& value);
 

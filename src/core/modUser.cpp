@@ -8,7 +8,7 @@ namespace rd {
 
 bool CheckUser(const QString& user, const QString& password) {
   Recordset rs;
-  if (!OpenRecordset("select * from tblUser where UserName='" + SqlStr(user) + "' and IsEnable<>0",
+  if (!OpenRecordset("select * from tblUser where UserName=" + SqlLiteral(user) + " and IsEnable<>0",
                      rs, 1))
     return false;
   if (rs.RecordCount() == 0) return false;
@@ -19,8 +19,8 @@ bool CheckUser(const QString& user, const QString& password) {
 bool SetLoginUser(const QString& user) {
   Recordset rs;
   // An enabled row first, should the name be stored more than once.
-  if (!OpenRecordset("select * from tblUser where UserName='" + SqlStr(user) +
-                         "' order by IsEnable desc",
+  if (!OpenRecordset("select * from tblUser where UserName=" + SqlLiteral(user) +
+                         " order by IsEnable desc",
                      rs, 1))
     return false;
   if (rs.RecordCount() == 0) return false;

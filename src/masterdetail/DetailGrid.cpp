@@ -1,7 +1,6 @@
 #include "masterdetail/DetailGrid.h"
 
 #include "browse/RecordSource.h"
-#include "browse/SqlLiteral.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "platform/db/Recordset.h"
@@ -20,7 +19,7 @@ bool DetailGrid::Refresh(FlexGrid& grid, const QString& rsName, const QString& f
   }
   if (rs.Eof()) {
     grid.SetRows(1);
-    MsgBox(QStringLiteral("The detail record source \"%1\" has no fields.").arg(rsName),
+    MsgBox(ReplaceParams(GetLangString(1212), {rsName}),
            MsgIcon::Critical, MsgButtons::OkOnly, QString(), grid.window());
     return false;
   }

@@ -1,6 +1,6 @@
 #include "masterdetail/MasterDetailSave.h"
 
-#include "browse/SqlLiteral.h"
+#include "core/modCommon.h"
 #include "core/Globals.h"
 #include "core/modDatabase.h"
 #include "edit/engine/EditorFields.h"
@@ -17,7 +17,7 @@ bool readTemplates(const QString& rsName, const char* first, const char* second,
                      rs, 1))
     return false;
   if (rs.Eof()) {
-    *error = QStringLiteral("The record source \"%1\" has no fields.").arg(rsName);
+    *error = ReplaceParams(GetLangString(1212), {rsName});
     return false;
   }
   *a = NullToStr(rs.Value(QLatin1String(first)));

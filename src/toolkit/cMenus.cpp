@@ -6,7 +6,6 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <stdexcept>
 
 #include "toolkit/MenuStyle.h"
 #include "toolkit/OwnerMenu.h"
@@ -362,8 +361,7 @@ void cMenus::refreshAllItems() {
 
 QString cMenus::ItemKey(int Index) const {
   const clsStoreMenu* rec = at(Index);
-  if (!rec) throw std::out_of_range("menu item index out of range");
-  return rec->Name;
+  return rec ? rec->Name : QString();
 }
 
 #define RD_TEXT_FIELD(Getter, Setter, field)                                   \

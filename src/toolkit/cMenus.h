@@ -83,7 +83,7 @@ class cMenus : public QObject {
   int PopUpMenu(const QVariant& Index = {}, std::optional<QPoint> at = std::nullopt);
 
   // Item properties; an index naming no item reads empty and writes nothing.
-  QString ItemKey(int Index) const;  // throws std::out_of_range outside 1..ItemCount
+  QString ItemKey(int Index) const;
   QString ItemCaption(const QVariant& Index) const;
   void SetItemCaption(const QVariant& Index, const QString& caption);
   QString ItemTag(const QVariant& Index) const;

@@ -6,9 +6,12 @@
 //   nobody   holds nothing
 #include <QtTest>
 
+#include "browse/BrowseWindow.h"
 #include "core/Globals.h"
 #include "core/modDatabase.h"
 #include "platform/ui/ProgramFolder.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/Toolbar.h"
 #include "support/ScriptedUi.h"
 #include "support/TestProgramFolder.h"
 
@@ -65,5 +68,20 @@ class Database {
   TestProgramFolder folder_;
   ScriptedUi* ui_ = nullptr;
 };
+
+// Selects the grid rows (1 up) as the user would, and nothing else.
+inline void Select(rd::FlexGrid& grid, const QList<int>& rows) {
+  grid.selectionModel()->clear();
+  for (int row : rows)
+    grid.selectionModel()->select(grid.model()->index(row - 1, 1),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+// Presses the window's toolbar button key.
+inline void Click(rd::BrowseWindow& w, const QString& key) {
+  rd::ToolbarButton* button = w.tbrMain()->Button(key);
+  QVERIFY2(button, qPrintable(key));
+  button->trigger();
+}
 
 }  // namespace browsefixture

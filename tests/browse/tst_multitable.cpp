@@ -10,7 +10,9 @@
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/Toolbar.h"
 
+using browsefixture::Click;
 using browsefixture::Database;
+using browsefixture::Select;
 
 namespace {
 
@@ -91,19 +93,6 @@ QStringList StoredBills() {
 }
 
 int StoredLines() { return Database::Count("select count(*) from SalesBillLine"); }
-
-void Select(rd::FlexGrid& grid, const QList<int>& rows) {
-  grid.selectionModel()->clear();
-  for (int row : rows)
-    grid.selectionModel()->select(grid.model()->index(row - 1, 1),
-                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-void Click(rd::frmMultiTable& w, const QString& key) {
-  rd::ToolbarButton* button = w.tbrMain()->Button(key);
-  QVERIFY2(button, qPrintable(key));
-  button->trigger();
-}
 
 QStringList Members(int mode, int id = 0) {
   QStringList calls{"Form",

@@ -166,11 +166,11 @@ class TestQuery : public QObject {
     QTest::newRow("quotes doubled")
         << Rows{{1, "=", "", "O'Brien"}, {0, "=", "Or", "x' or '1'='1"}}
         << "Name = 'O''Brien' Or Code = 'x'' or ''1''=''1'";
-    QTest::newRow("empty middle row skipped")
+    QTest::newRow("empty middle row ends the rows")
         << Rows{{0, "=", "", "a"}, {1, "=", "Or", ""}, {2, "<", "And", "9"}}
-        << "Code = 'a' And CreditLimit < '9'";
-    QTest::newRow("first row empty needs no join")
-        << Rows{{-1, "", "", ""}, {1, "=", "", "b"}} << "Name = 'b'";
+        << "Code = 'a'";
+    QTest::newRow("first row empty ignores the rest")
+        << Rows{{-1, "", "", ""}, {1, "=", "And", "b"}} << "";
     QTest::newRow("key that is not a plain name")
         << Rows{{4, "=", "", "x"}} << "[Customer Name] = 'x'";
     QTest::newRow("incomplete rows build nothing") << Rows{{0, "", "", "x"}} << "";
@@ -195,8 +195,8 @@ class TestQuery : public QObject {
         << Rows{{0, "=", "", "a"}, {1, "=", "", "b"}} << 1 << Missing::Join;
     QTest::newRow("join not offered")
         << Rows{{0, "=", "", "a"}, {1, "=", "Xor", "b"}} << 1 << Missing::Join;
-    QTest::newRow("join after a skipped row")
-        << Rows{{0, "=", "", "a"}, {1, "=", "Or", " "}, {2, "=", "", "c"}} << 2 << Missing::Join;
+    QTest::newRow("incomplete row after an empty row ignored")
+        << Rows{{0, "=", "", "a"}, {1, "=", "Or", " "}, {2, "", "", "c"}} << -1 << Missing::Nothing;
     QTest::newRow("incomplete row without value ignored")
         << Rows{{-1, "=", "", ""}, {0, "=", "", "a"}} << -1 << Missing::Nothing;
   }

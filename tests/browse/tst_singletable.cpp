@@ -9,7 +9,9 @@
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/Toolbar.h"
 
+using browsefixture::Click;
 using browsefixture::Database;
+using browsefixture::Select;
 
 namespace {
 
@@ -62,19 +64,6 @@ QStringList Panels(const rd::frmSingleTable& w) {
   for (int i = 1; i <= w.stbTemplate()->PanelCount(); ++i)
     texts << w.stbTemplate()->Panel(i)->Text();
   return texts;
-}
-
-void Select(rd::FlexGrid& grid, const QList<int>& rows) {
-  grid.selectionModel()->clear();
-  for (int row : rows)
-    grid.selectionModel()->select(grid.model()->index(row - 1, 1),
-                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-void Click(rd::frmSingleTable& w, const QString& key) {
-  rd::ToolbarButton* button = w.tbrMain()->Button(key);
-  QVERIFY2(button, qPrintable(key));
-  button->trigger();
 }
 
 }  // namespace

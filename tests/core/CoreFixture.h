@@ -38,7 +38,7 @@ inline void WriteKeyLanguage(const QString& path) {
   QFile f(path);
   QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
   f.write("[Language]\r\n1000=App\r\n1040=User: @1\r\n");
-  for (int key = 1001; key < 1120; ++key)
+  for (int key = 1001; key < 1300; ++key)
     if (key != 1040) f.write(QString("%1=#%1\r\n").arg(key).toUtf8());
 }
 

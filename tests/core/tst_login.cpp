@@ -51,7 +51,7 @@ class TestCoreLogin : public QObject {
     QTest::newRow("text for stored NULL") << "dave" << "x" << false;
     QTest::newRow("disabled user") << "frank" << "pw" << false;
     QTest::newRow("unknown user") << "zoe" << "" << false;
-    QTest::newRow("empty name is the word null") << "" << "x" << true;
+    QTest::newRow("empty name is not the user null") << "" << "x" << false;
     QTest::newRow("quote in name") << "o'hara" << "" << false;
   }
   void checkUser() {

@@ -124,6 +124,7 @@ class TestExpressions : public QObject {
     rd::ExecCalculate(w.fields, "X=<Nothing:1>;A=<Nothing:2>");
     QCOMPARE(w.Value("X"), "");
     QCOMPARE(ui_->boxes.size(), 1);
+    QCOMPARE(ui_->boxes[0].text, "The tag <Nothing:...> names no function.");
     QCOMPARE(ui_->boxes[0].title, "Test Editor");
   }
 
@@ -231,6 +232,11 @@ class TestExpressions : public QObject {
     QTest::newRow("custom save format") << "Custom" << "@1=4" << "<GetFormatValue:0>" << "3.6" << 0;
     QTest::newRow("custom call") << "Custom" << "@1=\"x\"" << "GetDefaultValue(@1)" << "x" << 0;
     QTest::newRow("custom no converter") << "Custom" << "@1>0" << "abc" << "5" << 1011;
+    const QString countUsers = "GetDBValue(select count(*) from tblUser where UserName='@1')";
+    QTest::newRow("custom query finds the value") << "Custom" << "@1=1" << countUsers << "admin" << 0;
+    QTest::newRow("custom query value stays data")
+        << "Custom" << "@1=0" << countUsers << "x' or '1'='1" << 0;
+    QTest::newRow("custom call without argument") << "Custom" << "\"@1\"=\"\"" << "GetDefaultValue(" << "x" << 0;
     QTest::newRow("lower case rule") << "digital" << "" << "" << "5" << -1;
     QTest::newRow("empty rule") << "" << "" << "" << "5" << -1;
   }

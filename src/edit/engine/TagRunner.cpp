@@ -1,6 +1,7 @@
 #include "edit/engine/TagRunner.h"
 
 #include "core/Globals.h"
+#include "core/modCommon.h"
 #include "edit/engine/EditorFields.h"
 #include "platform/ui/Ui.h"
 
@@ -12,7 +13,7 @@ std::optional<QString> TagRunner::Call(const QString& name, const TagCall& call)
   if (known) return result;
   if (!reported_) {
     reported_ = true;
-    MsgBox(QStringLiteral("The tag <%1:...> names no function.").arg(name), MsgIcon::Exclamation,
+    MsgBox(ReplaceParams(GetLangString(1206), {name}), MsgIcon::Exclamation,
            MsgButtons::OkOnly, window_ ? window_->Caption() : AppTitle);
   }
   return std::nullopt;

@@ -29,13 +29,8 @@ const QHash<QString, Method>& methods() {
   return table;
 }
 
-QString quoted(const QString& text) {
-  return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QLatin1String("''")) +
-         QLatin1Char('\'');
-}
-
 void billNumberError(const QString& rsName, const QString& field, const QString& detail) {
-  MsgBox(QStringLiteral("The bill number of %1.%2 cannot be taken: %3").arg(rsName, field, detail),
+  MsgBox(ReplaceParams(GetLangString(1207), {rsName, field, detail}),
          MsgIcon::Critical, MsgButtons::OkOnly, AppTitle);
 }
 
@@ -44,8 +39,8 @@ void billNumberError(const QString& rsName, const QString& field, const QString&
 bool readCurrID(const QString& rsName, const QString& field, std::optional<qint64>* currID,
                 QString* error) {
   QueryResult rows;
-  if (!DbConnection->Query("select CurrID from tblBillID where RsName=" + quoted(rsName) +
-                               " and RsField=" + quoted(field),
+  if (!DbConnection->Query("select CurrID from tblBillID where RsName=" + SqlLiteral(rsName) +
+                               " and RsField=" + SqlLiteral(field),
                            &rows)) {
     *error = DbConnection->LastError();
     return false;

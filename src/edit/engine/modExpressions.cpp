@@ -45,14 +45,17 @@ void showRangeFailure(int key, const QString& caption) {
 }
 
 // The converter's result for a text: its tags, or a "Name(argument)" call
-// with "@1" standing for the text; nothing when it has neither.
+// with "@1" standing for the text, its quotes doubled since the argument
+// may be a query; nothing when it has neither.
 std::optional<QString> convert(const QString& converter, const QString& text) {
   if (!TagSpan::Find(converter, TagArgument::Rest).isEmpty())
     return ApplyFormatTags(nullptr, converter, text);
   const int open = converter.indexOf(QLatin1Char('('));
   if (open < 0) return std::nullopt;
   const QString name = converter.left(open);
-  const QString argument = ReplaceParams(converter.mid(open + 1).chopped(1), {text});
+  const QString rest = converter.mid(open + 1);
+  const QString quoted = QString(text).replace(QLatin1Char('\''), QLatin1String("''"));
+  const QString argument = ReplaceParams(rest.isEmpty() ? rest : rest.chopped(1), {quoted});
   TagRunner runner;
   return runner.Call(name, TagCall::Value(nullptr, argument)).value_or(QString());
 }

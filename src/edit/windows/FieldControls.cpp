@@ -36,15 +36,18 @@ FieldControls::FieldControls(QWidget* window) : window_(window) {
   Combo1.SetTemplate(combo);
   Combo2.SetTemplate(makeTemplate<QComboBox>(window, "Combo2", 2175, 375));
   DTPicker1.SetTemplate(makeTemplate<DTPicker>(window, "DTPicker1", 2175, 375));
-  auto* check = makeTemplate<QCheckBox>(window, "Check1", 2175, 375);
-  check->setTristate(true);
-  Check1.SetTemplate(check);
+  Check1.SetTemplate(makeTemplate<TwoStateCheckBox>(window, "Check1", 2175, 375));
 }
 
 QWidget* FieldControls::LoadControl(ControlKind kind, int* index) {
   switch (kind) {
     case ControlKind::Text: return loadNext(Text1, index);
-    case ControlKind::TextArea: return loadNext(Text2, index);
+    case ControlKind::TextArea: {
+      // Copying the template's maximumBlockCount switches the undo history off.
+      QPlainTextEdit* area = loadNext(Text2, index);
+      if (area) area->setUndoRedoEnabled(true);
+      return area;
+    }
     case ControlKind::Combo: {
       QComboBox* combo = loadNext(Combo1, index);
       if (combo) combo->setEditable(true);
@@ -52,11 +55,7 @@ QWidget* FieldControls::LoadControl(ControlKind kind, int* index) {
     }
     case ControlKind::ComboList: return loadNext(Combo2, index);
     case ControlKind::DateTime: return loadNext(DTPicker1, index);
-    case ControlKind::Check: {
-      QCheckBox* box = loadNext(Check1, index);
-      if (box) box->setTristate(true);
-      return box;
-    }
+    case ControlKind::Check: return loadNext(Check1, index);
     case ControlKind::Other: break;
   }
   return nullptr;
@@ -121,7 +120,6 @@ bool FieldControls::setCheck(QCheckBox& box, const QString& value) {
   else if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
     state = 0;
   if (state < 0) return false;
-  box.setTristate(true);
   box.setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
   return true;
 }

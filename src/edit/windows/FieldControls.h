@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include "edit/engine/EditorFields.h"
+#include "edit/windows/TwoStateCheckBox.h"
 #include "platform/widgets/ControlArray.h"
 #include "platform/widgets/DTPicker.h"
 #include "platform/widgets/FlexGrid.h"
@@ -27,7 +28,7 @@ class FieldControls : public EditorFields {
   ControlArray<QComboBox> Combo1;       // "Combo", editable
   ControlArray<QComboBox> Combo2;       // "ComboList", list only
   ControlArray<DTPicker> DTPicker1;     // "DateTime"
-  ControlArray<QCheckBox> Check1;       // "Check", three states
+  ControlArray<TwoStateCheckBox> Check1;  // "Check": 0, 1, or 2 (grey) set from code
   QPointer<FlexGrid> vsData;            // the detail grid, when the window has one
 
   // The next element of the array of a kind, loaded; null for Other.

@@ -2,9 +2,11 @@
 
 #include <QEvent>
 #include <QPalette>
+#include <QTextCursor>
+#include <algorithm>
+#include <memory>
 
 #include "browse/RecordSource.h"
-#include "browse/SqlLiteral.h"
 #include "core/Globals.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
@@ -26,6 +28,26 @@ constexpr char kLabelProperty[] = "rdLabel";
 QString flag(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
 bool isTrue(const QString& tagPart) { return tagPart == QLatin1String("True"); }
+
+// Keeps what the user types or pastes into a text area within max
+// characters, as a line edit's maxLength does: the characters that do not
+// fit are dropped before the cursor. Text set from code (which clears the
+// undo history) is left whole, so that the length check can report it.
+void limitTyping(QPlainTextEdit* edit, int max) {
+  auto previousLength = std::make_shared<int>(edit->toPlainText().size());
+  QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, max, previousLength] {
+    const int length = edit->toPlainText().size();
+    const int added = length - *previousLength;
+    *previousLength = length;
+    if (length <= max || added <= 0 || !edit->document()->isUndoAvailable()) return;
+    QTextCursor cursor = edit->textCursor();
+    const int end = cursor.position();
+    cursor.setPosition(std::max(0, end - std::min(added, length - max)));
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    edit->setTextCursor(cursor);
+  });
+}
 
 void setBackground(QWidget* control, bool readOnly) {
   if (!readOnly) return;
@@ -142,7 +164,10 @@ bool RecordForm::Build(const QString& rsName, const FormLayout& layout, int top)
           if (maxLength.toInt() > 0) Text1[j]->setMaxLength(maxLength.toInt());
           if (isBillID) Text1[j]->setText(GetBillID(text("CustomBillID"), rsName, field, false));
           break;
-        case ControlKind::TextArea: Text2.SetTag(j, QString::number(k)); break;
+        case ControlKind::TextArea:
+          Text2.SetTag(j, QString::number(k));
+          if (maxLength.toInt() > 0) limitTyping(Text2[j], maxLength.toInt());
+          break;
         case ControlKind::Combo:
           Combo1.SetTag(j, QString::number(k));
           if (!optionRs.isEmpty()) FillCombo(Combo1[j], optionRs, returnField);
@@ -226,12 +251,16 @@ bool RecordForm::CheckData(const KeyScope& scope) {
     const QString saveFormat = field.Part(FieldDef::kSaveFormat).trimmed();
     auto message = [&caption](int key) { return ReplaceParams(GetLangString(key), {caption}); };
 
-    const QString raw = Value(field);
-    const QString value = field.kind == ControlKind::DateTime ? raw : raw.trimmed();
+    // A picker's value is checked as it will be saved; a text's as typed.
+    const bool picker = field.kind == ControlKind::DateTime;
+    const QString value = !picker              ? Value(field).trimmed()
+                          : saveFormat.isEmpty() ? Value(field)
+                                                 : ApplyFormatTags(this, saveFormat, Value(field));
     if (field.IsTextLike() && isTrue(field.Part(FieldDef::kIsInput)) && value.isEmpty())
       return fail(message(kRequired), field);
     if (isTrue(field.Part(FieldDef::kIsKey))) {
-      const QString key = saveFormat.isEmpty() ? value : ApplyFormatTags(this, saveFormat, value);
+      const QString key =
+          picker || saveFormat.isEmpty() ? value : ApplyFormatTags(this, saveFormat, value);
       QString condition = field.Field() + '=' + SqlLiteral(key);
       if (scope.editMode != 0) condition += " and ID<>" + QString::number(scope.recordId);
       Recordset rs;

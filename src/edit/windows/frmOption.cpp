@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 
-#include "browse/SqlLiteral.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "platform/db/Recordset.h"
