@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "browse/BrowseWindows.h"
+#include "core/CoreWindows.h"
 #include "core/modMain.h"
 #include "edit/windows/EditWindows.h"
 #include "masterdetail/MasterDetailWindows.h"
@@ -8,6 +9,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("RecordDesk");
+  rd::RegisterCoreWindows();
   rd::RegisterBrowseWindows();
   rd::RegisterEditWindows();
   rd::RegisterMasterDetailWindows();

@@ -19,6 +19,7 @@
 #include "core/frmChangePwd.h"
 #include "core/frmChangeUser.h"
 #include "core/frmLockScreen.h"
+#include "core/modBackup.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "core/modSingleTable.h"
@@ -175,8 +176,10 @@ void frmMain::m_Menus_Click(int index) {
     modal_->Run(&about);
   } else if (key == QLatin1String("mnuToolsUser")) {
     OpenUserWindow(key, caption);
-  } else if (key == QLatin1String("mnuToolsBackup") || key == QLatin1String("mnuToolsRestore")) {
-    // Backup and restore of the database are not part of this build yet.
+  } else if (key == QLatin1String("mnuToolsBackup")) {
+    BackupDatabase(this);
+  } else if (key == QLatin1String("mnuToolsRestore")) {
+    RestoreDatabase(this);
   } else if (key == QLatin1String("mnuToolsPrint")) {
     RunRegisteredTool(QStringLiteral("frmPrint"), caption);
   } else if (key == QLatin1String("mnuToolsDevelop")) {

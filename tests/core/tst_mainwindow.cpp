@@ -348,7 +348,7 @@ class TestMainWindow : public QObject {
 
   void toolsNotBuiltYetDoNothing_data() {
     QTest::addColumn<QString>("key");
-    for (const char* key : {"mnuToolsPrint", "mnuToolsUser", "mnuToolsBackup", "mnuToolsRestore"})
+    for (const char* key : {"mnuToolsPrint", "mnuToolsUser"})
       QTest::newRow(key) << key;
   }
   void toolsNotBuiltYetDoNothing() {
@@ -359,6 +359,14 @@ class TestMainWindow : public QObject {
     QVERIFY(shown_.isEmpty());
     QVERIFY(ui_->boxes.isEmpty());
     QVERIFY(w->MdiArea()->subWindowList().isEmpty());
+  }
+
+  void restoreAsksFirst() {
+    std::unique_ptr<frmMain> w(openMain());
+    ui_->answers << MsgResult::Cancel;
+    click(w.get(), "mnuToolsRestore");
+    QCOMPARE(ui_->texts(), QStringList{GetLangString(1108)});
+    QVERIFY(DbConnection);
   }
 
   void modules_data() {
