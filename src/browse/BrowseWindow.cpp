@@ -6,8 +6,10 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "browse/PrintData.h"
 #include "browse/RecordSource.h"
 #include "browse/modToolbar.h"
+#include "core/SqlTemplate.h"
 #include "core/WindowRegistry.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
@@ -71,13 +73,15 @@ bool BrowseWindow::LoadSource(const QString& rsName, RecordSource& source) {
 bool BrowseWindow::RefreshData(const QString& filter) {
   RecordSource source;
   if (!LoadSource(RsName(), source)) return false;
+  const QString whereArea = RecordSource::ApplyFilter(source.WhereArea(), filter);
+  Recordset rs;
+  if (!OpenRecordset(RecordSource::Query(source.SelectSQL(), whereArea, source.OrderArea()), rs, 1))
+    return false;
+  // Only a query that opened becomes the window's query.
   selectSQL_ = source.SelectSQL();
-  whereArea_ = RecordSource::ApplyFilter(source.WhereArea(), filter);
+  whereArea_ = whereArea;
   orderArea_ = source.OrderArea();
   printLines_ = source.PrintLines();
-
-  Recordset rs;
-  if (!OpenRecordset(RecordSource::Query(selectSQL_, whereArea_, orderArea_), rs, 1)) return false;
   vsData_->setUpdatesEnabled(false);
   vsData_->SetDataSource(rs);
   const std::vector<RecordSource::FieldRow>& fields = source.Fields();
@@ -114,8 +118,7 @@ bool BrowseWindow::LoadDeleteTemplates() {
 }
 
 QString BrowseWindow::MasterDeleteStatement(qlonglong id) const {
-  QString sql = deleteSQL_;
-  return sql.replace(QLatin1String("@ID"), QString::number(id));
+  return SqlTemplate::Fill(deleteSQL_, {{QStringLiteral("ID"), QString::number(id)}});
 }
 
 bool BrowseWindow::DeleteRecord(int /*row*/, qlonglong id, QString* error) {
@@ -184,7 +187,7 @@ void BrowseWindow::tbrMain_ButtonClick(ToolbarButton* button) {
   else if (key == QLatin1String("Query"))
     QueryData();
   else if (key == QLatin1String("Print"))
-    return;  // printing comes with the report runtime
+    PrintData::Print(*this, *vsData_, *stbTemplate_, printLines_);
   else if (key == QLatin1String("Close"))
     Unload();
   else

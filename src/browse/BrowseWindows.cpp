@@ -1,6 +1,7 @@
 #include "browse/BrowseWindows.h"
 
 #include "browse/frmMultiTable.h"
+#include "browse/frmPrint.h"
 #include "browse/frmQuery.h"
 #include "browse/frmSingleTable.h"
 #include "core/WindowRegistry.h"
@@ -13,6 +14,7 @@ void RegisterBrowseWindows() {
   WindowRegistry::Register(QStringLiteral("frmMultiTable"),
                            [](QWidget* parent) { return new frmMultiTable(parent); });
   RegisterQueryWindow();
+  RegisterPrintWindow();
 }
 
 }  // namespace rd

@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "browse/RecordSource.h"
+#include "core/SqlTemplate.h"
 #include "core/Globals.h"
 #include "core/MasterDetailEditor.h"
 #include "core/ModalRunner.h"
@@ -23,8 +24,6 @@ constexpr int kViewCaption = 1030;
 QPointer<QWidget> sharedViewer;
 const frmMultiTable* viewerForm = nullptr;
 
-// text for the inside of a quoted SQL literal.
-QString QuotesDoubled(QString text) { return text.replace(QLatin1Char('\''), QLatin1String("''")); }
 }  // namespace
 
 frmMultiTable::frmMultiTable(QWidget* parent) : BrowseWindow(parent) {}
@@ -71,12 +70,11 @@ bool frmMultiTable::OpenEditor(int editMode, int row, int captionKey) {
     return false;
   }
   SetMembers(*editor, editMode, row);
+  // Messages shown while the editor builds carry its caption.
+  window->setWindowTitle(CaptionFor(captionKey));
+  window->setWindowIcon(windowIcon());
   const bool loaded = editor->Load();
-  if (loaded) {
-    window->setWindowTitle(CaptionFor(captionKey));
-    window->setWindowIcon(windowIcon());
-    ModalRunner().Run(window);
-  }
+  if (loaded) ModalRunner().Run(window);
   delete window;
   return loaded;
 }
@@ -96,13 +94,13 @@ bool frmMultiTable::ViewData() {
   }
   SetMembers(*viewer, 1, row);
   viewerForm = this;
+  sharedViewer->setWindowTitle(CaptionFor(kViewCaption));
+  sharedViewer->setWindowIcon(windowIcon());
   if (!viewer->Load()) {
     delete sharedViewer;
     viewerForm = nullptr;
     return false;
   }
-  sharedViewer->setWindowTitle(CaptionFor(kViewCaption));
-  sharedViewer->setWindowIcon(windowIcon());
   sharedViewer->show();
   sharedViewer->raise();
   sharedViewer->activateWindow();
@@ -142,8 +140,8 @@ bool frmMultiTable::LoadDeleteTemplates() {
 }
 
 bool frmMultiTable::DeleteRecord(int row, qlonglong id, QString* error) {
-  QString details = detailDeleteSQL_;
-  details.replace('@' + detailField_, QuotesDoubled(vsData()->TextMatrix(row, masterColumn_)));
+  const QString masterValue = vsData()->TextMatrix(row, masterColumn_);
+  const QString details = SqlTemplate::Fill(detailDeleteSQL_, {{detailField_, masterValue}});
   // Without a database the statement fails with its own message.
   if (!DbConnection) return ExecuteSQL(details, error);
   Transaction transaction(*DbConnection);

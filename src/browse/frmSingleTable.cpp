@@ -42,12 +42,12 @@ bool frmSingleTable::OpenEditor(int editMode, int row, int captionKey) {
   editor->SetModuleName(ModuleName());
   editor->SetRsName(RsName());
   if (editMode == 1) editor->SetID(row);
+  // Messages shown while the editor builds carry its caption.
+  window->setWindowIcon(windowIcon());
+  window->setWindowTitle(CaptionFor(captionKey));
   const bool loaded = editor->Load();
-  if (loaded) {
-    window->setWindowIcon(windowIcon());
-    window->setWindowTitle(CaptionFor(captionKey));
+  if (loaded)
     if (auto* dialog = qobject_cast<QDialog*>(window.data())) dialog->exec();
-  }
   delete window;
   return loaded;
 }

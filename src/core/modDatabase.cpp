@@ -77,12 +77,12 @@ QString NullLiteralsToNull(const QString& sql) {
   return out;
 }
 
-bool ExecuteSQL(const QString& sql, QString* error) {
+bool ExecuteSQL(const QString& sql, QString* error, int* rowsAffected) {
   if (!DbConnection) {
     if (error) *error = GetLangString(kNoConnection);
     return false;
   }
-  if (DbConnection->Execute(NullLiteralsToNull(sql))) return true;
+  if (DbConnection->Execute(NullLiteralsToNull(sql), rowsAffected)) return true;
   if (error) *error = DbConnection->LastError();
   return false;
 }

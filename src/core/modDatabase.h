@@ -33,8 +33,8 @@ QString NullLiteralsToNull(const QString& sql);
 
 // Runs a write on DbConnection after NullLiteralsToNull. A failure returns
 // false with the database's error in *error; statements already run stay
-// done.
-bool ExecuteSQL(const QString& sql, QString* error = nullptr);
+// done. *rowsAffected, when given, counts the rows the statement changed.
+bool ExecuteSQL(const QString& sql, QString* error = nullptr, int* rowsAffected = nullptr);
 
 // Text for a quoted SQL literal: quotes doubled, empty text the word null.
 QString SqlStr(const QString& text);

@@ -10,6 +10,8 @@
 namespace rd {
 
 namespace {
+constexpr int kRecordGone = 1216;
+
 bool readTemplates(const QString& rsName, const char* first, const char* second, QString* a,
                    QString* b, QString* error) {
   Recordset rs;
@@ -34,8 +36,8 @@ bool MasterDetailSave::LoadTemplates(const QString& rsName, const QString& rsNam
          readTemplates(rsName2, "InsertSQL", "DeleteSQL", &detailInsert_, &detailDelete_, error);
 }
 
-bool MasterDetailSave::run(const QString& sql, QString* error) {
-  if (ExecuteSQL(sql, error)) return true;
+bool MasterDetailSave::run(const QString& sql, QString* error, int* rowsAffected) {
+  if (ExecuteSQL(sql, error, rowsAffected)) return true;
   if (error && error->isEmpty()) *error = DbConnection ? DbConnection->LastError() : QString();
   return false;
 }
@@ -55,7 +57,12 @@ bool MasterDetailSave::readNewId(QString* id, QString* error) {
 bool MasterDetailSave::Write(const SqlTemplate::Values& master, int editMode, Link link,
                              const EditorFields& rows, QString* error) {
   if (!DbConnection) return false;
-  if (!run(SqlTemplate::Fill(master_, master), error)) return false;
+  int changed = -1;
+  if (!run(SqlTemplate::Fill(master_, master), error, &changed)) return false;
+  if (editMode != 0 && changed == 0) {
+    *error = GetLangString(kRecordGone);
+    return false;
+  }
   if (editMode == 0 && link.masterField.compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0 &&
       !readNewId(&link.value, error))
     return false;

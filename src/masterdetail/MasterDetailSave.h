@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "edit/windows/SqlTemplate.h"
+#include "core/SqlTemplate.h"
 
 namespace rd {
 
@@ -26,12 +26,12 @@ class MasterDetailSave {
   // Runs the statements; rows is the editor's detail grid (rows 1 up,
   // columns keyed by field). A new master linked by its ID gives its
   // detail rows the ID the database gave it. False with *error at the
-  // first statement that fails.
+  // first statement that fails, or when the update finds no stored master.
   bool Write(const SqlTemplate::Values& master, int editMode, Link link, const EditorFields& rows,
              QString* error);
 
  private:
-  static bool run(const QString& sql, QString* error);
+  static bool run(const QString& sql, QString* error, int* rowsAffected = nullptr);
   static bool readNewId(QString* id, QString* error);
 
   QString master_, detailInsert_, detailDelete_;

@@ -12,7 +12,7 @@
 #include "edit/engine/modExpressions.h"
 #include "edit/windows/ModalShow.h"
 #include "edit/windows/RecordForm.h"
-#include "edit/windows/SqlTemplate.h"
+#include "core/SqlTemplate.h"
 #include "masterdetail/DetailGrid.h"
 #include "masterdetail/MasterDetailSave.h"
 #include "platform/ui/Twips.h"
@@ -74,7 +74,8 @@ bool frmMultiEdit::BuildForm() {
   } else {
     SetDefaultValue(*fields_);
   }
-  RefreshData(filter);
+  // Stored lines that could not be read must never be replaced by an empty grid.
+  if (!RefreshData(filter) && editMode_ == 1) return false;
   return true;
 }
 
@@ -137,12 +138,10 @@ void frmMultiEdit::OpenRowEditor(int mode, int row) {
     editor->SetEditMode(mode);
     editor->SetRsName(rsName2_);
     if (mode == 1) editor->SetID(row);
-    if (editor->Load()) {
-      dialog->setWindowIcon(windowIcon());
-      dialog->setWindowTitle(
-          ReplaceParams(GetLangString(mode == 1 ? kModifyCaption : kAddCaption), {windowTitle()}));
-      ModalShow::Exec(dialog);
-    }
+    dialog->setWindowIcon(windowIcon());
+    dialog->setWindowTitle(
+        ReplaceParams(GetLangString(mode == 1 ? kModifyCaption : kAddCaption), {windowTitle()}));
+    if (editor->Load()) ModalShow::Exec(dialog);
   } catch (const std::exception& e) {
     showError(QString::fromUtf8(e.what()));
   }

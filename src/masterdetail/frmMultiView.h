@@ -17,6 +17,10 @@ class frmMultiView : public MasterDetailWindow {
   bool SaveData() override { return false; }
   bool ClearData() override { return false; }
 
+ public slots:
+  // Previews the shown record and its detail rows for printing.
+  void cmdPrint_Click();
+
  protected:
   bool BuildForm() override;
   bool RunsButton(const QString& key) const override;

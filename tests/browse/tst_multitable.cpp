@@ -36,7 +36,7 @@ class FakeMasterDetail : public QDialog, public rd::MasterDetailEditor {
   void SetRelation(const QString& v) override { calls << "Relation=" + v; }
   void SetID(int row) override { calls << "ID=" + QString::number(row); }
   bool Load() override {
-    calls << "Load";
+    calls << "Load " + windowTitle();
     return true;
   }
   int exec() override {
@@ -94,7 +94,8 @@ QStringList StoredBills() {
 
 int StoredLines() { return Database::Count("select count(*) from SalesBillLine"); }
 
-QStringList Members(int mode, int id = 0) {
+// caption: the title the window already has when it builds.
+QStringList Members(int mode, int id, const QString& caption) {
   QStringList calls{"Form",
                     "EditMode=" + QString::number(mode),
                     "ModuleName=SalesBills",
@@ -102,7 +103,7 @@ QStringList Members(int mode, int id = 0) {
                     "RsName2=SalesBillLine",
                     "Relation=BillNo=BillNo"};
   if (id > 0) calls << "ID=" + QString::number(id);
-  return calls << "Load";
+  return calls << "Load " + caption;
 }
 
 }  // namespace
@@ -186,6 +187,12 @@ void TestMultiTable::deleteBills_data() {
                          "'",
                      "update SalesBill set BillNo='X'' or ''a''=''a' where ID=3"}
       << "" << QList<int>{3} << ok << QStringList{kBill1, kBill2} << 5 << 1;
+  QTest::newRow("longer placeholders stay as written")
+      << QStringList{"update tblRecordset set DeleteSQL='Delete from SalesBillLine where "
+                     "BillNo=''@BillNo'' and ''@BillNoOld'' like ''@%''' where RsName='SalesBillLine'",
+                     "update tblRecordset set DeleteSQL='Delete from SalesBill where ID=@ID and "
+                     "''@IDRef'' like ''@%''' where RsName='SalesBill'"}
+      << "" << QList<int>{1} << ok << QStringList{kBill2, kBill3} << 6 << 1;
   QTest::newRow("a row without a record number keeps its lines") << QStringList{} << "0 or 1=1"
       << QList<int>{1, 2} << ok << QStringList{kBill1, kBill3} << 7 << 2;
 }
@@ -312,18 +319,18 @@ void TestMultiTable::editorGetsItsMembersInOrder() {
   auto w = Open();
   FakeMasterDetail::lastModal.clear();
   Click(*w, "Add");
-  QCOMPARE(FakeMasterDetail::lastModal, Members(0) << "modal Sales Bills - Add");
+  QCOMPARE(FakeMasterDetail::lastModal, Members(0, 0, "Sales Bills - Add") << "modal Sales Bills - Add");
 
   FakeMasterDetail::lastModal.clear();
   Select(*w->vsData(), {3, 2});
   Click(*w, "Modify");
-  QCOMPARE(FakeMasterDetail::lastModal, Members(1, 2) << "modal Sales Bills - Modify");
+  QCOMPARE(FakeMasterDetail::lastModal, Members(1, 2, "Sales Bills - Modify") << "modal Sales Bills - Modify");
 
   // A double click goes by the current row.
   FakeMasterDetail::lastModal.clear();
   w->vsData()->SetRow(3);
   emit w->vsData()->DblClick(3);
-  QCOMPARE(FakeMasterDetail::lastModal, Members(1, 3) << "modal Sales Bills - Modify");
+  QCOMPARE(FakeMasterDetail::lastModal, Members(1, 3, "Sales Bills - Modify") << "modal Sales Bills - Modify");
 
   FakeMasterDetail::lastModal.clear();
   w->vsData()->SetRow(0);
@@ -346,7 +353,7 @@ void TestMultiTable::viewerIsModelessAndReused() {
   Click(*w, "View");
   QCOMPARE(viewers.size(), 1);
   QPointer<FakeMasterDetail> viewer = viewers[0];
-  QCOMPARE(viewer->calls, Members(1, 2));
+  QCOMPARE(viewer->calls, Members(1, 2, "Sales Bills - View"));
   QCOMPARE(viewer->form, static_cast<rd::ModuleWindow*>(w.get()));
   QVERIFY(viewer->isVisible());
   QVERIFY(!viewer->isModal());
@@ -356,7 +363,8 @@ void TestMultiTable::viewerIsModelessAndReused() {
   Select(*w->vsData(), {3});
   Click(*w, "View");
   QCOMPARE(viewers.size(), 1);
-  QCOMPARE(viewer->calls, Members(1, 2) + Members(1, 3));
+  QCOMPARE(viewer->calls,
+           Members(1, 2, "Sales Bills - View") + Members(1, 3, "Sales Bills - View"));
 
   // It reads the grid of its window and goes with it.
   w.reset();

@@ -20,7 +20,7 @@ struct EditorCall {
   rd::ModuleWindow* form = nullptr;
   int editMode = -1;
   bool allowAdd = false;
-  QString moduleName, rsName, caption;
+  QString moduleName, rsName, caption, loadCaption;
   int id = -1;
   bool shown = false;
 };
@@ -35,7 +35,10 @@ class FakeEditor : public QDialog, public rd::RecordEditor {
   void SetModuleName(const QString& v) override { call_.moduleName = v; }
   void SetRsName(const QString& v) override { call_.rsName = v; }
   void SetID(int row) override { call_.id = row; }
-  bool Load() override { return true; }
+  bool Load() override {
+    call_.loadCaption = windowTitle();
+    return true;
+  }
   int exec() override {
     call_.caption = windowTitle();
     call_.shown = true;
@@ -76,6 +79,7 @@ class TestSingleTable : public QObject {
   void refreshFilter_data();
   void refreshFilter();
   void refreshButtonDropsTheFilter();
+  void failedFilterKeepsTheShownQuery();
   void oddDefinitionsStillShow();
   void undefinedSourceSaysSo();
   void deleteRows_data();
@@ -155,6 +159,16 @@ void TestSingleTable::refreshButtonDropsTheFilter() {
   Click(*w, "Refresh");
   QCOMPARE(w->vsData()->Rows(), 11);
   QCOMPARE(w->WhereArea(), QString());
+}
+
+void TestSingleTable::failedFilterKeepsTheShownQuery() {
+  Database db;
+  auto w = Open("Customers", "Customer");
+  QVERIFY(w->RefreshData("City='Leeds'"));
+  QVERIFY(!w->RefreshData("NoSuchColumn=1"));
+  QCOMPARE(db.Ui().boxes.size(), 1);
+  QCOMPARE(w->WhereArea(), QString(" WHERE (City='Leeds')"));
+  QCOMPARE(w->vsData()->Rows(), 2);
 }
 
 void TestSingleTable::oddDefinitionsStillShow() {
@@ -260,6 +274,7 @@ void TestSingleTable::editorGetsItsMembers() {
   QCOMPARE(lastEditor.moduleName, QString("Customers"));
   QCOMPARE(lastEditor.rsName, QString("Customer"));
   QCOMPARE(lastEditor.caption, QString("Customers - Add"));
+  QCOMPARE(lastEditor.loadCaption, QString("Customers - Add"));
   QCOMPARE(lastEditor.id, -1);
 
   lastEditor = {};

@@ -94,6 +94,23 @@ class TestCalculate : public QObject {
     QCOMPARE(rd::clsCalculate().GetFormatValue(TagCall::Format(nullptr, value, format)), expected);
   }
 
+  // In a format, the typed value stands where the query would: it is passed
+  // through and never reaches the database.
+  void formatNeverRunsTheTypedText_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("delete") << "delete from Item";
+    QTest::newRow("select") << "select max(Price) from Item";
+    QTest::newRow("empty") << "";
+  }
+  void formatNeverRunsTheTypedText() {
+    QFETCH(QString, typed);
+    const QString before = exprfixture::Scalar("select count(*) from Item");
+    QCOMPARE(rd::clsCalculate().CallByName("GetDBValue", TagCall::Format(nullptr, typed, "x")),
+             typed);
+    QCOMPARE(exprfixture::Scalar("select count(*) from Item"), before);
+    QVERIFY(ui_->boxes.isEmpty());
+  }
+
   void nowReplacedInAnyCase() {
     const QString result =
         rd::clsCalculate().GetDefaultValue(TagCall::Value(nullptr, "NOW() to Now()"));

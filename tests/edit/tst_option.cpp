@@ -45,6 +45,8 @@ void TestOption::pickedRowFillsMappedFields() {
   QFETCH(QString, custCode);
   QFETCH(QString, custName);
   editorsupport::Bench bench;
+  // Field rows that the database would hand out in another order.
+  bench.db.Exec("create index fieldsByCaption on tblRecordset (RsName, Language desc)");
   bench.db.Exec("update tblRecordset set ReturnField='" + mapping +
                 "' where RsName='SalesBill' and Field='CustCode'");
   bench.Browse("SalesBills", "SalesBill");

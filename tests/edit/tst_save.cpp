@@ -1,7 +1,7 @@
 // Validation and saving of a record through the generated editor.
 #include "core/modCommon.h"
 #include "edit/engine/modExpressions.h"
-#include "edit/windows/SqlTemplate.h"
+#include "core/SqlTemplate.h"
 #include "tst_editor_support.h"
 
 using namespace rd;
@@ -13,11 +13,17 @@ class TestSave : public QObject {
   void refusesWithItsMessage();
   void insertStoresValuesAndRefreshesTheOpener();
   void updateUsesTheGridRecordId();
+  void updateOfADeletedRecordFails();
   void keyTestIgnoresTheBrowseFilter();
   void saveAndAddClearsForTheNextRecord();
   void billNumberAndAuditColumns();
   void failedInsertLeavesNoNumberBehind();
   void customRangeUsesTheSaveFormat();
+  void unknownTagStopsTheSave_data();
+  void unknownTagStopsTheSave();
+  void saveFormatTagsEachTakeTheTypedValue();
+  void keyLengthIsTheStoredValues_data();
+  void keyLengthIsTheStoredValues();
   void templateFill_data();
   void templateFill();
   void calculatedCheckValue_data();
@@ -84,6 +90,21 @@ void TestSave::updateUsesTheGridRecordId() {
   QVERIFY(editor.SaveData());
   QCOMPARE(bench.Cell("select Name from Customer where ID=" + id), QString("Birchwood Trading"));
   QCOMPARE(bench.Cell("select Name from Customer where Code='C001'"), QString("Alder & Finch Ltd"));
+}
+
+void TestSave::updateOfADeletedRecordFails() {
+  editorsupport::Bench bench;
+  bench.Browse("Customers", "Customer");
+  const int row = bench.GridRow(2, "C002");
+  frmEdit& editor = bench.Open(1, row);
+  QString error;
+  QVERIFY(ExecuteSQL("delete from Customer where Code='C002'", &error));
+  const QString count = bench.Cell("select count(*) from Customer");
+  bench.Set("Name", "Gone Meanwhile");
+  QVERIFY(!editor.SaveData());
+  QCOMPARE(bench.db.Ui().texts(), QStringList{GetLangString(1216)});
+  QCOMPARE(bench.Cell("select count(*) from Customer"), count);
+  QCOMPARE(bench.Get("Name"), QString("Gone Meanwhile"));
 }
 
 void TestSave::keyTestIgnoresTheBrowseFilter() {
@@ -176,6 +197,84 @@ void TestSave::customRangeUsesTheSaveFormat() {
   bench.Set("CreditLimit", "5");
   QVERIFY(editor.SaveData());
   QCOMPARE(bench.Cell("select CreditLimit from Customer where Code='N05'"), QString("5"));
+}
+
+void TestSave::unknownTagStopsTheSave_data() {
+  QTest::addColumn<QString>("module");
+  QTest::addColumn<QString>("rsName");
+  QTest::addColumn<QString>("change");
+  QTest::newRow("save format") << "Customers" << "Customer"
+                               << "SaveFormat='<NoSuchFn:x>' where RsName='Customer' and Field='Name'";
+  QTest::newRow("key save format") << "Customers" << "Customer"
+                                   << "SaveFormat='<NoSuchFn:x>' where RsName='Customer' and Field='Code'";
+  QTest::newRow("custom range converter")
+      << "Customers" << "Customer"
+      << "InputRange='Custom', InputExp='1=1', SaveFormat='<NoSuchFn:x>' "
+         "where RsName='Customer' and Field='CreditLimit'";
+  QTest::newRow("bill number") << "SalesBills" << "SalesBill"
+                               << "CustomBillID='SB<NoSuchFn:0000>' where RsName='SalesBill' and "
+                                  "Field='BillNo'";
+}
+
+void TestSave::unknownTagStopsTheSave() {
+  QFETCH(QString, module);
+  QFETCH(QString, rsName);
+  QFETCH(QString, change);
+  editorsupport::Bench bench;
+  bench.db.Exec("update tblRecordset set " + change);
+  bench.Browse(module, rsName);
+  frmEdit& editor = bench.Open(0);
+  if (rsName == "Customer") {
+    bench.Set("Code", "N07");
+    bench.Set("Name", "Tagged");
+  } else {
+    bench.Set("CustCode", "C001");
+  }
+  const QString before = bench.Cell("select count(*) from " + rsName);
+  const QString counters = bench.Cell("select sum(CurrID) from tblBillID");
+  bench.db.Ui().boxes.clear();
+  QVERIFY(!editor.SaveData());
+  QCOMPARE(bench.db.Ui().texts(), QStringList{ReplaceParams(GetLangString(1206), {"NoSuchFn"})});
+  QCOMPARE(bench.Cell("select count(*) from " + rsName), before);
+  QCOMPARE(bench.Cell("select sum(CurrID) from tblBillID"), counters);
+  QCOMPARE(DbConnection->TransactionDepth(), 0);
+}
+
+void TestSave::saveFormatTagsEachTakeTheTypedValue() {
+  editorsupport::Bench bench;
+  bench.db.Exec("update tblRecordset set SaveFormat='<GetFormatValue:0><GetFormatValue:0.00>' "
+                "where RsName='Customer' and Field='CreditLimit'");
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(0);
+  bench.Set("Code", "N08");
+  bench.Set("Name", "Formats");
+  bench.Set("CreditLimit", "12.345");
+  QVERIFY(editor.SaveData());
+  QCOMPARE(bench.Cell("select CreditLimit from Customer where Code='N08'"), QString("12.35"));
+}
+
+void TestSave::keyLengthIsTheStoredValues_data() {
+  QTest::addColumn<int>("maxLength");
+  QTest::addColumn<bool>("saved");
+  QTest::newRow("converted too long") << 4 << false;
+  QTest::newRow("converted fits") << 6 << true;
+}
+
+void TestSave::keyLengthIsTheStoredValues() {
+  QFETCH(int, maxLength);
+  QFETCH(bool, saved);
+  editorsupport::Bench bench;
+  bench.db.Exec(QString("update tblRecordset set MaxLength=%1, SaveFormat='<GetFormatValue:000000>' "
+                        "where RsName='Customer' and Field='Code'")
+                    .arg(maxLength));
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(0);
+  bench.Set("Code", "12");
+  bench.Set("Name", "Padded");
+  QCOMPARE(editor.SaveData(), saved);
+  QCOMPARE(bench.db.Ui().texts(),
+           saved ? QStringList() : QStringList{ReplaceParams(GetLangString(1007), {"Code"})});
+  QCOMPARE(bench.Cell("select count(*) from Customer where Code='000012'"), QString(saved ? "1" : "0"));
 }
 
 void TestSave::templateFill_data() {

@@ -1,6 +1,7 @@
 #include <QGroupBox>
 #include <QtTest>
 
+#include "core/modCommon.h"
 #include "edit/windows/RecordForm.h"
 #include "masterdetail/frmMultiEdit.h"
 #include "platform/ui/Twips.h"
@@ -197,6 +198,31 @@ class TestMultiEdit : public QObject {
     QCOMPARE(e.value("BillNo"), billNo);
     QCOMPARE(e.value("CustCode"), QString("C003"));
     QCOMPARE(e.window.vsData()->Rows(), rows);
+    QCOMPARE(e.opener.refreshes, 0);
+  }
+
+  void unreadableLinesDoNotOpenTheEditor() {
+    Database db;
+    Database::Exec("update tblRecordset set SelectSQL='select * from NoSuchLines' "
+                   "where RsName='SalesBillLine'");
+    const QStringList billLines = Database::Dump("SalesBillLine");
+    Editor e(1, 1);
+    QVERIFY(!e.loaded);
+    QCOMPARE(db.Ui().boxes.size(), 1);
+    QCOMPARE(db.Ui().boxes[0].icon, rd::MsgIcon::Critical);
+    QCOMPARE(Database::Dump("SalesBillLine"), billLines);
+  }
+
+  void modifyOfADeletedBillFails() {
+    Database db;
+    Editor e(1, 1);
+    Database::Exec("delete from SalesBill where BillNo='SB202401150001'");
+    const QStringList billLines = Database::Dump("SalesBillLine"), bills = Database::Dump("SalesBill");
+    e.addLines({"I002,1,1"});
+    QVERIFY(!e.window.SaveData());
+    QCOMPARE(db.Ui().texts(), QStringList{rd::GetLangString(1216)});
+    QCOMPARE(Database::Dump("SalesBill"), bills);
+    QCOMPARE(Database::Dump("SalesBillLine"), billLines);
     QCOMPARE(e.opener.refreshes, 0);
   }
 

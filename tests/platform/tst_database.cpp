@@ -205,6 +205,27 @@ class TestDatabase : public QObject {
     QCOMPARE(r.Cell(0, 0), QVariant(3LL));
   }
 
+  void readsRefuseStatementsThatWrite_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::newRow("delete") << "delete from t";
+    QTest::newRow("update") << "update t set Qty=0";
+    QTest::newRow("insert returning") << "insert into t (Name) values ('n') returning ID";
+    QTest::newRow("with delete") << "with d as (select 1) delete from t";
+    QTest::newRow("drop") << "drop table t";
+  }
+  void readsRefuseStatementsThatWrite() {
+    QFETCH(QString, sql);
+    rd::QueryResult r;
+    QVERIFY(!db_->Query(sql, &r));
+    QVERIFY2(db_->LastError().contains("Only queries"), qPrintable(db_->LastError()));
+    Recordset rs;
+    QVERIFY(!rs.Open(sql, *db_));
+    QVERIFY(rs.LastError().contains("Only queries"));
+    QVERIFY(db_->Query("select count(*), sum(Qty) from t", &r));
+    QCOMPARE(r.Cell(0, 0), QVariant(3LL));
+    QCOMPARE(r.Cell(0, 1), QVariant(6LL));
+  }
+
   void transactionsNestByJoining() {
     {
       rd::Transaction outer(*db_);

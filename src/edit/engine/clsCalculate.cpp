@@ -72,6 +72,9 @@ QString formatNumber(qint64 n, const QString& format) {
 }  // namespace
 
 QString clsCalculate::GetDBValue(const TagCall& call) {
+  // In a format position 1 is what the user typed: it is passed through,
+  // never run.
+  if (call.context == TagCall::Context::Format) return call.current;
   const QString sql = call.Text(1).value_or(QString());
   if (sql.trimmed().isEmpty() || !DbConnection) return QString();
   Recordset rs;

@@ -12,7 +12,8 @@ namespace rd {
 class clsCalculate {
  public:
   // 1: a query. Its first field of the first row; "" for null, no row or
-  // a failed query (whose error the database box has shown).
+  // a failed query (whose error the database box has shown). In a display
+  // or save format it gives the control's value unchanged and runs nothing.
   QString GetDBValue(const TagCall& call);
   // 0: window, 1: field name (case ignored). The field's value as text.
   QString GetFormValue(const TagCall& call);

@@ -46,10 +46,11 @@ void showRangeFailure(int key, const QString& caption) {
 
 // The converter's result for a text: its tags, or a "Name(argument)" call
 // with "@1" standing for the text, its quotes doubled since the argument
-// may be a query; nothing when it has neither.
-std::optional<QString> convert(const QString& converter, const QString& text) {
+// may be a query; nothing when it has neither. *ok turns false when it
+// names a function that does not exist.
+std::optional<QString> convert(const QString& converter, const QString& text, bool* ok) {
   if (!TagSpan::Find(converter, TagArgument::Rest).isEmpty())
-    return ApplyFormatTags(nullptr, converter, text);
+    return ApplyFormatTags(nullptr, converter, text, FormatUse::Save, ok);
   const int open = converter.indexOf(QLatin1Char('('));
   if (open < 0) return std::nullopt;
   const QString name = converter.left(open);
@@ -57,17 +58,25 @@ std::optional<QString> convert(const QString& converter, const QString& text) {
   const QString quoted = QString(text).replace(QLatin1Char('\''), QLatin1String("''"));
   const QString argument = ReplaceParams(rest.isEmpty() ? rest : rest.chopped(1), {quoted});
   TagRunner runner;
-  return runner.Call(name, TagCall::Value(nullptr, argument)).value_or(QString());
+  const std::optional<QString> result = runner.Call(name, TagCall::Value(nullptr, argument));
+  if (!result) *ok = false;
+  return result.value_or(QString());
 }
 
-bool customRule(const QString& value, const QString& inputExp, const QString& converter) {
+// The custom rule's answer; nothing when the converter failed (its message
+// shown).
+std::optional<bool> customRule(const QString& value, const QString& inputExp,
+                               const QString& converter) {
   const QString serverTime = GetServerDate(ServerType);
   QString convertedValue = value, convertedTime = serverTime;
   if (!converter.isEmpty()) {
-    const auto v = convert(converter, value);
+    bool ok = true;
+    const auto v = convert(converter, value, &ok);
+    if (!ok) return std::nullopt;
     if (!v) return EvalCondition(QString());
     convertedValue = *v;
-    convertedTime = convert(converter, serverTime).value_or(QString());
+    convertedTime = convert(converter, serverTime, &ok).value_or(QString());
+    if (!ok) return std::nullopt;
   }
   const QStringList values{convertedValue};
   BoundExpression::Inputs inputs;
@@ -108,7 +117,9 @@ bool CheckInputRange(const QString& value, const QString& inputRange, const QStr
   } else if (inputRange == QLatin1String("Email")) {
     if (!IsEmail(value)) failure = 1098;
   } else if (inputRange == QLatin1String("Custom")) {
-    if (!customRule(value, inputExp, converter)) failure = 1011;
+    const std::optional<bool> passes = customRule(value, inputExp, converter);
+    if (!passes) return false;
+    if (!*passes) failure = 1011;
   } else {
     return false;
   }
@@ -145,7 +156,7 @@ bool EvalCondition(const QString& expr) {
 }
 
 QString GetBillID(const QString& billTemplate, const QString& rsName, const QString& field,
-                  bool commit) {
+                  bool commit, bool* ok) {
   const QString text = billTemplate.trimmed();
   if (text.isEmpty()) return QString();
   TagRunner runner;
@@ -153,9 +164,12 @@ QString GetBillID(const QString& billTemplate, const QString& rsName, const QStr
   int done = 0;
   for (const TagSpan& tag : TagSpan::Find(text, TagArgument::SecondItem)) {
     result += QStringView(text).mid(done, tag.start - done);
-    if (tag.argumentStart >= 0)
-      result += runner.Call(tag.name, TagCall::BillID(text, rsName, field, commit, tag.Argument(text)))
-                    .value_or(QString());
+    if (tag.argumentStart >= 0) {
+      const std::optional<QString> part =
+          runner.Call(tag.name, TagCall::BillID(text, rsName, field, commit, tag.Argument(text)));
+      if (!part && ok) *ok = false;
+      result += part.value_or(QString());
+    }
     done = tag.start + tag.length;
   }
   return result + text.mid(done);
@@ -218,7 +232,8 @@ bool SetDisplayFormat(EditorFields& window) {
     const QString format = field.Part(FieldDef::kDisplayFormat);
     if (field.IsTextLike()) {
       if (format.contains(QLatin1Char('<')))
-        window.SetValue(field, ApplyFormatTags(&window, format, window.Value(field)));
+        window.SetValue(field,
+                        ApplyFormatTags(&window, format, window.Value(field), FormatUse::Display));
     } else if (field.kind == ControlKind::DateTime) {
       for (const TagSpan& tag : TagSpan::Find(format, TagArgument::Rest))
         if (tag.argumentStart >= 0) window.SetPickerFormat(field.index, tag.Argument(format));
@@ -227,12 +242,18 @@ bool SetDisplayFormat(EditorFields& window) {
   return true;
 }
 
-QString ApplyFormatTags(EditorFields* window, const QString& format, const QString& value) {
+QString ApplyFormatTags(EditorFields* window, const QString& format, const QString& value,
+                        FormatUse use, bool* ok) {
   TagRunner runner(window);
   QString text = value;
-  for (const TagSpan& tag : TagSpan::Find(format, TagArgument::Rest))
-    if (tag.argumentStart >= 0)
-      text = runner.Call(tag.name, TagCall::Format(window, text, tag.Argument(format))).value_or(text);
+  for (const TagSpan& tag : TagSpan::Find(format, TagArgument::Rest)) {
+    if (tag.argumentStart < 0) continue;
+    const QString input = use == FormatUse::Display ? text : value;
+    const std::optional<QString> result =
+        runner.Call(tag.name, TagCall::Format(window, input, tag.Argument(format)));
+    if (!result && ok) *ok = false;
+    text = result.value_or(text);
+  }
   return text;
 }
 

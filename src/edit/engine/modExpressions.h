@@ -17,7 +17,8 @@ QString GetSqlValue(const QString& sql, const QString& format = QString());
 // condition on "@1" and "now()"). A failure shows its message, titled
 // AppTitle, and gives false; any other rule gives false silently.
 // converter is the field's save format: its tags (or a "Name(argument)"
-// call) convert the value and the server time before the condition.
+// call) convert the value and the server time before the condition; a
+// converter naming no function fails after its one message.
 bool CheckInputRange(const QString& value, const QString& inputRange, const QString& inputExp,
                      const QString& converter, const QString& caption);
 
@@ -29,9 +30,10 @@ bool IsEmail(const QString& text);            // holds "@" and "."
 bool EvalCondition(const QString& expr);
 
 // The bill-number template with its tags expanded; commit false previews,
-// true takes the number (joining the caller's transaction).
+// true takes the number (joining the caller's transaction). A function
+// that does not exist is reported once and sets *ok to false.
 QString GetBillID(const QString& billTemplate, const QString& rsName, const QString& field,
-                  bool commit);
+                  bool commit, bool* ok = nullptr);
 
 // Runs the Calculate of the field whose label tag is given.
 void CalculateField(EditorFields& window, const QString& labelTag);
@@ -49,10 +51,17 @@ bool SetDefaultValue(EditorFields& window);
 // Applies every field's display format; false when a label tag is too short.
 bool SetDisplayFormat(EditorFields& window);
 
-// A value through the tags of a display or save format, in order: each
-// function gets the window, the value so far and the argument (everything
-// after the first ":"). Unknown functions leave the value as it is.
-QString ApplyFormatTags(EditorFields* window, const QString& format, const QString& value);
+// How the tags of a format combine: a display format applies them one
+// after the other; in a save format every tag gets the control's own
+// value and the last tag's result is the value.
+enum class FormatUse { Display, Save };
+
+// A value through the tags of a format, in order: each function gets the
+// window, a value (as use says) and the argument (everything after the
+// first ":"). A function that does not exist is reported once, leaves the
+// value as it is and sets *ok to false.
+QString ApplyFormatTags(EditorFields* window, const QString& format, const QString& value,
+                        FormatUse use, bool* ok = nullptr);
 
 // The value of an audit column (specField, any case) in a mode; value is
 // updated too. Other fields and modes keep the value.

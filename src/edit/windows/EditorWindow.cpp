@@ -106,11 +106,12 @@ void EditorWindow::cmdSave_Click() {
 void EditorWindow::cmdAdd_Click() {
   try {
     if (!SaveData()) return;
+    // The cleared form is a new record, also for what clearing runs.
+    editMode_ = 0;
     ClearData();
     SetDefaultValue(*fields_);
     fields_->RecalculateAll();
     SetDisplayFormat(*fields_);
-    editMode_ = 0;
   } catch (const std::exception& e) {
     showError(QString::fromUtf8(e.what()));
   }

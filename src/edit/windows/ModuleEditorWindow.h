@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "edit/windows/EditorWindow.h"
-#include "edit/windows/SqlTemplate.h"
+#include "core/SqlTemplate.h"
 
 namespace rd {
 

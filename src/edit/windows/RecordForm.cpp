@@ -253,14 +253,23 @@ bool RecordForm::CheckData(const KeyScope& scope) {
 
     // A picker's value is checked as it will be saved; a text's as typed.
     const bool picker = field.kind == ControlKind::DateTime;
-    const QString value = !picker              ? Value(field).trimmed()
-                          : saveFormat.isEmpty() ? Value(field)
-                                                 : ApplyFormatTags(this, saveFormat, Value(field));
+    bool tagsOk = true;
+    QString value = Value(field);
+    if (!picker)
+      value = value.trimmed();
+    else if (!saveFormat.isEmpty())
+      value = ApplyFormatTags(this, saveFormat, value, FormatUse::Save, &tagsOk);
+    if (!tagsOk) return fail(QString(), field);
     if (field.IsTextLike() && isTrue(field.Part(FieldDef::kIsInput)) && value.isEmpty())
       return fail(message(kRequired), field);
+    // A key is measured as it will be stored.
+    QString measured = value;
     if (isTrue(field.Part(FieldDef::kIsKey))) {
-      const QString key =
-          picker || saveFormat.isEmpty() ? value : ApplyFormatTags(this, saveFormat, value);
+      const QString key = picker || saveFormat.isEmpty()
+                              ? value
+                              : ApplyFormatTags(this, saveFormat, value, FormatUse::Save, &tagsOk);
+      if (!tagsOk) return fail(QString(), field);
+      measured = key;
       QString condition = field.Field() + '=' + SqlLiteral(key);
       if (scope.editMode != 0) condition += " and ID<>" + QString::number(scope.recordId);
       Recordset rs;
@@ -272,7 +281,7 @@ bool RecordForm::CheckData(const KeyScope& scope) {
     }
     bool ok = false;
     const int maxLength = field.Part(FieldDef::kMaxLength).trimmed().toInt(&ok);
-    if (field.IsTextLike() && ok && maxLength > 0 && value.size() > maxLength)
+    if (field.IsTextLike() && ok && maxLength > 0 && measured.size() > maxLength)
       return fail(message(kTooLong), field);
     if (!CheckInputRange(value, inputRange, inputExp, saveFormat, caption))
       return fail(QString(), field);
@@ -292,24 +301,30 @@ std::optional<SqlTemplate::Values> RecordForm::SaveValues(int editMode, const QS
       QLineEdit* edit = Text1[field.index];
       if (!edit) continue;
       billTexts_.emplace_back(field.index, edit->text());
+      bool numbered = true;
       const QString number =
-          GetBillID(field.Part(FieldDef::kCustomBillID), rsName, field.Field(), true);
-      if (DbConnection && DbConnection->RollbackOnly()) return std::nullopt;
+          GetBillID(field.Part(FieldDef::kCustomBillID), rsName, field.Field(), true, &numbered);
+      if (!numbered || (DbConnection && DbConnection->RollbackOnly())) return std::nullopt;
       edit->setText(number);
     }
+    bool tagsOk = true;
     if (field.IsTextLike()) {
       const QString text = Value(field);
-      value = saveFormat.isEmpty()           ? text
-              : text.trimmed().isEmpty()     ? QString()
-                                             : ApplyFormatTags(this, saveFormat, text);
+      if (saveFormat.isEmpty())
+        value = text;
+      else if (!text.trimmed().isEmpty())
+        value = ApplyFormatTags(this, saveFormat, text, FormatUse::Save, &tagsOk);
     } else if (field.kind == ControlKind::DateTime) {
-      value = saveFormat.isEmpty() ? Value(field) : ApplyFormatTags(this, saveFormat, Value(field));
+      value = saveFormat.isEmpty()
+                  ? Value(field)
+                  : ApplyFormatTags(this, saveFormat, Value(field), FormatUse::Save, &tagsOk);
     } else if (field.kind == ControlKind::Check) {
       values.emplace_back(field.Field(), Value(field));
       continue;
     } else {
       continue;
     }
+    if (!tagsOk) return std::nullopt;
     GetSpecFieldValue(value, field.Part(FieldDef::kSpecField),
                       editMode == 0 ? kSpecInsert : kSpecUpdate);
     values.emplace_back(field.Field(), value);

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "edit/windows/FieldControls.h"
-#include "edit/windows/SqlTemplate.h"
+#include "core/SqlTemplate.h"
 
 namespace rd {
 
@@ -60,7 +60,8 @@ class RecordForm : public QObject, public FieldControls {
   // The value of every savable field, in label order, after the save
   // formats and the audit columns; in add mode the bill numbers are taken
   // (written into their controls, inside the caller's transaction).
-  // Nothing when a bill number could not be taken (its message shown).
+  // Nothing when a bill number could not be taken or a format tag names no
+  // function (its message shown).
   std::optional<SqlTemplate::Values> SaveValues(int editMode, const QString& rsName);
   // Empties the fields for the next record, from the last label to the
   // first: bill previews, server time, first list items.

@@ -7,7 +7,7 @@
 #include "core/modDatabase.h"
 #include "edit/engine/modExpressions.h"
 #include "edit/windows/RecordForm.h"
-#include "edit/windows/SqlTemplate.h"
+#include "core/SqlTemplate.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/Twips.h"
 #include "platform/widgets/FlexGrid.h"
@@ -19,6 +19,7 @@ constexpr int kClientWidth = 8250;
 // Twips of the window's height beyond the buttons' top that are frame and
 // title bar, not client area.
 constexpr int kFrameHeight = 400;
+constexpr int kRecordGone = 1216;
 }  // namespace
 
 frmEdit::frmEdit(QWidget* parent) : ModuleEditorWindow(parent) { AddEditButtons(3960); }
@@ -63,8 +64,15 @@ bool frmEdit::SaveData() {
   const QString statement = SqlTemplate::Statement(
       NullToStr(rs.Value(editMode_ != 0 ? QStringLiteral("UpdateSQL") : QStringLiteral("InsertSQL"))));
   // The bill numbers and the record are written together or not at all.
-  return SaveRecord([&statement](const SqlTemplate::Values& values, QString* error) {
-    return ExecuteSQL(SqlTemplate::Fill(statement, values), error);
+  const bool modifying = editMode_ != 0;
+  return SaveRecord([&statement, modifying](const SqlTemplate::Values& values, QString* error) {
+    int changed = -1;
+    if (!ExecuteSQL(SqlTemplate::Fill(statement, values), error, &changed)) return false;
+    if (modifying && changed == 0) {
+      *error = GetLangString(kRecordGone);
+      return false;
+    }
+    return true;
   });
 }
 

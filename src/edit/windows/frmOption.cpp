@@ -40,7 +40,8 @@ frmOption::frmOption(QWidget* parent)
 
 bool frmOption::RefreshData() {
   Recordset source;
-  if (!OpenRecordset("select * from tblRecordset where RsName=" + SqlLiteral(rsName_), source, 1))
+  if (!OpenRecordset("select * from tblRecordset where RsName=" + SqlLiteral(rsName_) + " order by ID",
+                     source, 1))
     return false;
   Recordset rows;
   if (source.Eof() || !OpenRecordset(NullToStr(source.Value("SelectSQL")), rows, 1)) return false;

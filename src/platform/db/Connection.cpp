@@ -280,6 +280,11 @@ bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
     SetError(error);
     return false;
   }
+  // A read never writes, whatever text reaches it.
+  if (!sqlite3_stmt_readonly(stmt.get())) {
+    SetError(QStringLiteral("Only queries can be read into a recordset."));
+    return false;
+  }
 
   const int n = sqlite3_column_count(stmt.get());
   for (int i = 0; i < n; ++i)

@@ -34,7 +34,8 @@ class Connection {
   // Runs a statement with "?" placeholders bound to values.
   virtual bool ExecuteBound(const QString& sql, const QVariantList& values,
                             int* rowsAffected = nullptr);
-  // Runs a query and fetches every row.
+  // Runs a query and fetches every row. SQLite refuses a statement that
+  // would write.
   virtual bool Query(const QString& sql, QueryResult* out);
 
   virtual bool BeginTrans();

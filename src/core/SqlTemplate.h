@@ -5,8 +5,8 @@
 
 namespace rd {
 
-// The insert or update statement of a record source, filled with the
-// values of a record.
+// A stored statement of a record source (insert, update or delete),
+// filled with the values of a record.
 class SqlTemplate {
  public:
   using Values = std::vector<std::pair<QString, QString>>;  // field, value

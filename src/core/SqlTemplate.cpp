@@ -1,4 +1,4 @@
-#include "edit/windows/SqlTemplate.h"
+#include "core/SqlTemplate.h"
 
 #include "core/modDatabase.h"
 

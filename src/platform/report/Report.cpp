@@ -1,0 +1,156 @@
+#include "platform/report/Report.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+
+#include "platform/report/ReportPreview.h"
+#include "platform/text/AnsiText.h"
+
+namespace rd {
+
+namespace {
+constexpr double kTwipsPerPoint = 20.0;
+constexpr int kLineWidth = 15;
+
+// The font with its size in twips, so that it scales with the painter.
+QFont InTwips(const QFont& font) {
+  QFont f(font);
+  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 8.25;
+  f.setPixelSize(std::max(1, qRound(points * kTwipsPerPoint)));
+  return f;
+}
+}  // namespace
+
+Report::Report(int margin) : margin_(std::max(0, margin)) {}
+
+ReportSection& Report::AddSection(const QString& name, ReportSection::Band band, int height) {
+  sections_.emplace_back(name, band, height);
+  return sections_.back();
+}
+
+ReportSection* Report::Sections(const QString& name) {
+  for (ReportSection& s : sections_)
+    if (s.Name().compare(name, Qt::CaseInsensitive) == 0) return &s;
+  return nullptr;
+}
+
+void Report::SetReportWidth(int twips) { reportWidth_ = std::max(0, twips); }
+
+void Report::SetOrientation(int orientation) {
+  orientation_ = orientation == Portrait || orientation == Landscape ? orientation : PrinterDefault;
+}
+
+void Report::ApplyOrientation(QPrinter& printer) const {
+  if (orientation_ == Portrait)
+    printer.setPageOrientation(QPageLayout::Portrait);
+  else if (orientation_ == Landscape)
+    printer.setPageOrientation(QPageLayout::Landscape);
+}
+
+void Report::PaintSection(QPainter& painter, const ReportSection& section, int top,
+                          int record) const {
+  for (const ReportControl& c : section.ControlList()) {
+    if (!c.Visible) continue;
+    const QRect box(margin_ + c.Left, top + c.Top, c.Width, c.Height);
+    if (c.kind == ReportControl::Line) {
+      painter.setPen(QPen(Qt::black, kLineWidth));
+      painter.drawLine(box.left(), box.top(), box.left() + c.Width, box.top());
+      continue;
+    }
+    if (c.Width <= 0 || c.Height <= 0) continue;
+    QString text = c.Caption;
+    if (c.kind == ReportControl::TextBox) {
+      const int field = dataSource_.FieldIndex(c.DataField);
+      text = field >= 0 && record >= 0 ? VariantText(dataSource_.Cell(record, field)) : QString();
+    }
+    if (text.isEmpty()) continue;
+    painter.save();
+    painter.setClipRect(box);
+    painter.setFont(InTwips(c.Font));
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    painter.restore();
+  }
+}
+
+bool Report::Render(QPrinter& printer) const {
+  printer.setFullPage(true);
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+
+  const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Point).size() * kTwipsPerPoint;
+  const double needed = reportWidth_ + 2.0 * margin_;
+  const double fit = needed > paper.width() && needed > 0 ? paper.width() / needed : 1.0;
+  const double deviceScale = printer.resolution() / 1440.0 * fit;
+  painter.scale(deviceScale, deviceScale);
+  const int bottom = int(paper.height() / fit) - margin_;
+
+  auto bands = [this](ReportSection::Band band) {
+    std::vector<const ReportSection*> found;
+    for (const ReportSection& s : sections_)
+      if (s.Kind() == band) found.push_back(&s);
+    return found;
+  };
+  auto height = [](const std::vector<const ReportSection*>& list) {
+    int h = 0;
+    for (const ReportSection* s : list) h += s->Height();
+    return h;
+  };
+  const auto reportHeader = bands(ReportSection::ReportHeader);
+  const auto pageHeader = bands(ReportSection::PageHeader);
+  const auto detail = bands(ReportSection::Detail);
+  const auto pageFooter = bands(ReportSection::PageFooter);
+  const auto reportFooter = bands(ReportSection::ReportFooter);
+  const int footerTop = bottom - height(pageFooter);
+
+  int y = margin_;
+  int bodyTop = y;
+  auto paint = [&](const std::vector<const ReportSection*>& list, int record) {
+    for (const ReportSection* s : list) {
+      PaintSection(painter, *s, y, record);
+      y += s->Height();
+    }
+  };
+  auto startPage = [&] {
+    paint(pageHeader, -1);
+    bodyTop = y;
+  };
+  auto endPage = [&] {
+    y = footerTop;
+    paint(pageFooter, -1);
+  };
+  // A band taller than a page still prints, alone on its page.
+  auto makeRoom = [&](int h) {
+    if (h == 0 || y + h <= footerTop || y == bodyTop) return true;
+    endPage();
+    if (!printer.newPage()) return false;
+    y = margin_;
+    startPage();
+    return true;
+  };
+
+  paint(reportHeader, -1);
+  startPage();
+  const int detailHeight = height(detail);
+  for (int r = 0; r < dataSource_.RecordCount(); ++r) {
+    if (!makeRoom(detailHeight)) break;
+    paint(detail, r);
+  }
+  if (makeRoom(height(reportFooter))) paint(reportFooter, -1);
+  endPage();
+  return painter.end();
+}
+
+bool Report::PrintToPdf(const QString& file) const {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(file);
+  ApplyOrientation(printer);
+  return Render(printer);
+}
+
+void Report::Show(bool modal) const { ReportPreview::Show(*this, modal); }
+
+}  // namespace rd

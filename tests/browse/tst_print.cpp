@@ -1,0 +1,292 @@
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "BrowseFixture.h"
+#include "browse/GridPrintSource.h"
+#include "browse/PrintData.h"
+#include "browse/drSingleTable.h"
+#include "browse/frmPrint.h"
+#include "browse/frmSingleTable.h"
+#include "core/modCommon.h"
+#include "platform/ini/Ini.h"
+#include "platform/report/Printer.h"
+#include "platform/report/ReportPreview.h"
+#include "platform/widgets/StatusBar.h"
+
+using browsefixture::Database;
+using rd::ReportControl;
+
+namespace {
+
+// Visible columns by width; a negative width is a hidden column of that size.
+rd::GridPrintSource Columns(const QList<int>& widths) {
+  rd::GridPrintSource source;
+  source.caption = "Customers";
+  for (int i = 0; i < widths.size(); ++i)
+    source.columns.push_back({std::abs(widths[i]), widths[i] < 0, QString("F%1").arg(i + 1),
+                              QString("Head %1").arg(i + 1)});
+  return source;
+}
+
+struct Laid {
+  QList<int> lefts, widths;
+  QStringList fields;
+};
+
+Laid Printed(rd::Report& report) {
+  Laid laid;
+  rd::ReportSection* detail = report.Sections("Section1");
+  rd::ReportSection* heads = report.Sections("Section2");
+  for (int j = 1; j <= rd::drSingleTable::kFields; ++j) {
+    const ReportControl* box = detail->Controls(j);
+    const ReportControl* head = heads->Controls(j);
+    if (!box->Visible) {
+      if (box->DataField != "ID" || head->Visible) laid.fields << "unused box shown or unbound";
+      continue;
+    }
+    if (!head->Visible || head->Left != box->Left || head->Width != box->Width)
+      laid.fields << "head off its column";
+    laid.lefts << box->Left;
+    laid.widths << box->Width;
+    laid.fields << box->DataField;
+  }
+  return laid;
+}
+
+std::unique_ptr<rd::frmSingleTable> OpenCustomers() {
+  auto w = std::make_unique<rd::frmSingleTable>();
+  w->setAttribute(Qt::WA_DeleteOnClose, false);
+  w->SetModuleName("Customers");
+  w->SetRsName("Customer");
+  w->setWindowTitle("Customers");
+  w->InitControl();
+  w->RefreshData();
+  return w;
+}
+
+}  // namespace
+
+class TestPrint : public QObject {
+  Q_OBJECT
+ private slots:
+  void columns_data();
+  void columns();
+  void atMostFiftyColumns();
+  void headingLinesAndRowHeight_data();
+  void headingLinesAndRowHeight();
+  void statusTexts_data();
+  void statusTexts();
+  void orientationSetting_data();
+  void orientationSetting();
+  void dialogShowsAndStoresOrientation_data();
+  void dialogShowsAndStoresOrientation();
+  void printButtonPreviewsTheGrid();
+};
+
+void TestPrint::columns_data() {
+  QTest::addColumn<QList<int>>("gridWidths");
+  QTest::addColumn<int>("orientation");
+  QTest::addColumn<QSize>("page");
+  QTest::addColumn<QList<int>>("lefts");
+  QTest::addColumn<QList<int>>("widths");
+  QTest::addColumn<QStringList>("fields");
+  const QList<int> lefts{0, 2230, 6710}, widths{2230, 4480, 2230};
+  const QStringList fields{"F1", "F2", "F3"};
+  QTest::newRow("proportional shares") << QList<int>{1000, 2000, 1000} << 0 << QSize(9050, 20000)
+                                       << lefts << widths << fields;
+  QTest::newRow("portrait takes the page width")
+      << QList<int>{1000, 2000, 1000} << 1 << QSize(9050, 20000) << lefts << widths << fields;
+  QTest::newRow("landscape takes the page height")
+      << QList<int>{1000, 2000, 1000} << 2 << QSize(20000, 9050) << lefts << widths << fields;
+  QTest::newRow("hidden columns left out")
+      << QList<int>{-3000, 1000, -500, 2000, 1000} << 0 << QSize(9050, 20000) << lefts << widths
+      << QStringList{"F2", "F4", "F5"};
+  QTest::newRow("zero widths share equally")
+      << QList<int>{0, 0, 0} << 0 << QSize(9050, 20000) << QList<int>{0, 2980, 5960}
+      << QList<int>{2980, 2980, 2980} << fields;
+  QTest::newRow("nothing visible") << QList<int>{-1000} << 0 << QSize(9050, 20000) << QList<int>{}
+                                   << QList<int>{} << QStringList{};
+}
+
+void TestPrint::columns() {
+  QFETCH(QList<int>, gridWidths);
+  QFETCH(int, orientation);
+  QFETCH(QSize, page);
+  Database db;
+  rd::drSingleTable report;
+  rd::PrintData::LayOut(report, Columns(gridWidths), orientation, page.width(), page.height());
+  QCOMPARE(report.ReportWidth(), 9000);
+  QCOMPARE(report.Orientation(), orientation);
+  const Laid laid = Printed(report);
+  QTEST(laid.lefts, "lefts");
+  QTEST(laid.widths, "widths");
+  QTEST(laid.fields, "fields");
+}
+
+void TestPrint::atMostFiftyColumns() {
+  Database db;
+  rd::drSingleTable report;
+  rd::PrintData::LayOut(report, Columns(QList<int>(60, 100)), 0, 9050, 20000);
+  const Laid laid = Printed(report);
+  QCOMPARE(laid.widths, QList<int>(50, 160));
+  QCOMPARE(laid.lefts.last(), 49 * 160);
+  QCOMPARE(laid.fields.last(), QString("F50"));
+}
+
+void TestPrint::headingLinesAndRowHeight_data() {
+  QTest::addColumn<int>("printLines");
+  QTest::addColumn<int>("rowHeight");
+  QTest::newRow("one line") << 1 << 260;
+  QTest::newRow("two lines") << 2 << 520;
+  QTest::newRow("no lines prints one") << 0 << 260;
+}
+
+void TestPrint::headingLinesAndRowHeight() {
+  QFETCH(int, printLines);
+  QFETCH(int, rowHeight);
+  Database db;
+  rd::drSingleTable report;
+  rd::GridPrintSource source = Columns({1000, 1000});
+  source.printLines = printLines;
+  rd::PrintData::LayOut(report, source, 0, 9050, 20000);
+
+  const ReportControl* title = report.Sections("Section4")->Controls(1);
+  QCOMPARE(title->Caption, QString("Customers"));
+  QCOMPARE(title->Left, (9000 - 5070) / 2);
+  QCOMPARE(report.Caption(), QString("Customers - Print Preview"));
+  for (const char* line : {"Line1", "Line2"}) {
+    const ReportControl* l = report.Sections(line == QString("Line1") ? "Section2" : "Section5")
+                                 ->Controls(QString(line));
+    QCOMPARE(l->Left, 0);
+    QCOMPARE(l->Width, 8800);
+  }
+  QCOMPARE(report.Sections("Section1")->Height(), rowHeight);
+  QCOMPARE(report.Sections("Section1")->Controls(1)->Height, rowHeight);
+}
+
+void TestPrint::statusTexts_data() {
+  QTest::addColumn<QList<int>>("panelWidths");
+  QTest::addColumn<int>("barWidth");
+  QTest::addColumn<QList<int>>("lefts");
+  QTest::addColumn<QList<int>>("widths");
+  QTest::newRow("proportions of the bar") << QList<int>{1500, 3000} << 9000 << QList<int>{0, 1500}
+                                          << QList<int>{1500, 3000};
+  QTest::newRow("half the bar") << QList<int>{1500, 3000} << 18000 << QList<int>{0, 750}
+                                << QList<int>{750, 1500};
+  QTest::newRow("panels wider than the bar") << QList<int>{6000, 12000} << 9000
+                                             << QList<int>{0, 3000} << QList<int>{3000, 6000};
+  QTest::newRow("bar without width") << QList<int>{0, 0} << 0 << QList<int>{0, 4500}
+                                     << QList<int>{4500, 4500};
+}
+
+void TestPrint::statusTexts() {
+  QFETCH(QList<int>, panelWidths);
+  QFETCH(int, barWidth);
+  Database db;
+  rd::drSingleTable report;
+  rd::GridPrintSource source = Columns({1000});
+  for (int i = 0; i < panelWidths.size(); ++i)
+    source.panels.push_back({QString("Panel %1").arg(i + 1), panelWidths[i]});
+  source.statusWidth = barWidth;
+  rd::PrintData::LayOut(report, source, 0, 9050, 20000);
+  rd::ReportSection* footer = report.Sections("Section5");
+  QList<int> lefts, widths;
+  for (int k = 1; k <= rd::drSingleTable::kFields; ++k) {
+    const ReportControl* label = footer->Controls(k);
+    if (!label->Visible) continue;
+    QCOMPARE(label->Caption, QString("Panel %1").arg(k));
+    lefts << label->Left;
+    widths << label->Width;
+  }
+  QTEST(lefts, "lefts");
+  QTEST(widths, "widths");
+}
+
+void TestPrint::orientationSetting_data() {
+  QTest::addColumn<QString>("stored");
+  QTest::addColumn<int>("orientation");
+  QTest::newRow("default") << "0" << 0;
+  QTest::newRow("portrait") << "1" << 1;
+  QTest::newRow("landscape") << " 2 " << 2;
+  QTest::newRow("empty") << "" << 0;
+  QTest::newRow("out of range") << "3" << 0;
+  QTest::newRow("negative") << "-1" << 0;
+  QTest::newRow("not a number") << "wide" << 0;
+}
+
+void TestPrint::orientationSetting() {
+  QFETCH(QString, stored);
+  Database db;
+  QVERIFY(rd::Ini::Write(rd::ConfigFile, "Print", "Orientation", stored));
+  QTEST(rd::PrintData::Orientation(), "orientation");
+}
+
+void TestPrint::dialogShowsAndStoresOrientation_data() {
+  QTest::addColumn<QString>("stored");
+  QTest::addColumn<int>("shown");
+  QTest::addColumn<int>("chosen");
+  QTest::addColumn<bool>("ok");
+  QTest::addColumn<QString>("written");
+  QTest::newRow("portrait, OK on landscape") << "1" << 1 << 2 << true << "2";
+  QTest::newRow("landscape, OK on default") << "2" << 2 << 0 << true << "0";
+  QTest::newRow("default, OK on portrait") << "0" << 0 << 1 << true << "1";
+  QTest::newRow("cancel writes nothing") << "1" << 1 << 2 << false << "1";
+  QTest::newRow("bad setting shows default") << "9" << 0 << 0 << true << "0";
+}
+
+void TestPrint::dialogShowsAndStoresOrientation() {
+  QFETCH(QString, stored);
+  QFETCH(int, shown);
+  QFETCH(int, chosen);
+  QFETCH(bool, ok);
+  Database db;
+  QVERIFY(rd::Ini::Write(rd::ConfigFile, "Print", "Orientation", stored));
+  rd::frmPrint dialog;
+  dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+  QCOMPARE(dialog.windowTitle(), QString("Page Orientation"));
+  QCOMPARE(dialog.Frame1->title(), QString("Page Orientation"));
+  QCOMPARE(dialog.optPrint[2]->text(), QString("Landscape"));
+  QVERIFY(dialog.optPrint[shown]->isChecked());
+  dialog.optPrint[chosen]->setChecked(true);
+  (ok ? dialog.cmdOK : dialog.cmdCancel)->click();
+  QCOMPARE(dialog.result(), ok ? int(QDialog::Accepted) : int(QDialog::Rejected));
+  QTEST(rd::Ini::Read(rd::ConfigFile, "Print", "Orientation"), "written");
+}
+
+void TestPrint::printButtonPreviewsTheGrid() {
+  Database db;
+  QVERIFY(rd::Ini::Write(rd::ConfigFile, "Print", "Orientation", "2"));
+  rd::Printer::SetPageSize(QSize(11906, 16838));
+  std::vector<rd::Report> shown;
+  rd::ReportPreview::SetHandler([&](const rd::Report& r, bool modal) {
+    QVERIFY(!modal);
+    shown.push_back(r);
+  });
+  auto w = OpenCustomers();
+  browsefixture::Click(*w, "Print");
+  browsefixture::Click(*w, "Print");
+  rd::ReportPreview::SetHandler({});
+  rd::Printer::SetPageSize(QSize());
+
+  QCOMPARE(shown.size(), size_t(2));
+  rd::Report& report = shown.back();
+  QCOMPARE(report.ReportWidth(), 16838 - 50);
+  QCOMPARE(report.Orientation(), 2);
+  QCOMPARE(report.DataSource().RecordCount(), 10);
+  const Laid laid = Printed(report);
+  QCOMPARE(laid.fields, (QStringList{"Code", "Name", "City", "Phone", "Email", "CreditLimit",
+                                      "Active", "Remark"}));
+  QCOMPARE(report.Sections("Section2")->Controls(6)->Caption, QString("Credit Limit"));
+  QCOMPARE(report.Sections("Section5")->Controls(2)->Caption,
+           QString("Total credit limit: 28,500.00"));
+  const QString pdf = db.Folder().File("customers.pdf");
+  QVERIFY(report.PrintToPdf(pdf));
+  QVERIFY(QFileInfo(pdf).size() > 0);
+  QCOMPARE(db.Ui().boxes.size(), 0);
+}
+
+QTEST_MAIN(TestPrint)
+#include "tst_print.moc"
