@@ -5,6 +5,7 @@
 #include "core/modMain.h"
 #include "edit/windows/EditWindows.h"
 #include "masterdetail/MasterDetailWindows.h"
+#include "users/UserWindows.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
   rd::RegisterBrowseWindows();
   rd::RegisterEditWindows();
   rd::RegisterMasterDetailWindows();
+  rd::RegisterUserWindows();
   return rd::RunApplication(app);
 }

@@ -1,0 +1,103 @@
+#include "users/frmUser.h"
+
+#include "core/modCommon.h"
+#include "core/modDatabase.h"
+#include "platform/db/Recordset.h"
+#include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/StatusBar.h"
+#include "platform/widgets/Toolbar.h"
+#include "platform/widgets/ToolbarButton.h"
+#include "users/UserStore.h"
+#include "users/frmUserEdit.h"
+
+namespace rd {
+
+namespace {
+constexpr int kRecordCount = 1006;
+constexpr int kEditCaption = 1021;
+constexpr int kFirstColumnHead = 1050;
+constexpr int kColumns = 5;
+
+struct ButtonText {
+  const char* key;
+  int language;
+};
+constexpr ButtonText kButtons[] = {{"Add", 1014},     {"Modify", 1015}, {"Delete", 1016},
+                                   {"Refresh", 1020}, {"Query", 1017},  {"Print", 1018},
+                                   {"Close", 1019}};
+}  // namespace
+
+frmUser::frmUser(QWidget* parent) : BrowseWindow(parent) {
+  setObjectName(QStringLiteral("frmUser"));
+  InitControl();
+}
+
+void frmUser::InitControl() {
+  if (tbrMain()->ButtonCount() == 0)
+    for (const ButtonText& b : kButtons) tbrMain()->AddButton(QString::fromLatin1(b.key));
+  for (const ButtonText& b : kButtons) {
+    ToolbarButton* button = tbrMain()->Button(QString::fromLatin1(b.key));
+    const QString caption = GetLangString(b.language);
+    button->SetCaption(caption);
+    button->SetToolTipText(caption);
+    button->SetImage(QString::fromLatin1(b.key));
+  }
+}
+
+bool frmUser::RefreshData(const QString& filter) {
+  QString sql = QStringLiteral("select * from tblUser ");
+  if (!filter.isEmpty()) sql += QStringLiteral(" WHERE ") + filter;
+  Recordset rs;
+  if (!OpenRecordset(sql, rs, 1)) return false;
+  FlexGrid* grid = vsData();
+  grid->setUpdatesEnabled(false);
+  grid->SetDataSource(rs);
+  grid->SetColHidden(1, true);
+  for (int c = 1; c <= kColumns && c < grid->Cols(); ++c)
+    grid->SetTextMatrix(0, c, GetLangString(kFirstColumnHead + c));
+  for (int c = 1; c < grid->Cols(); ++c) grid->SetColAlignment(c, Qt::AlignCenter);
+  stbTemplate()->ClearPanels();
+  stbTemplate()
+      ->AddPanel(ReplaceParams(GetLangString(kRecordCount), {QString::number(rs.RecordCount())}))
+      ->SetAutoSize(StatusBarPanel::Spring);
+  grid->Refresh();
+  grid->setUpdatesEnabled(true);
+  return true;
+}
+
+bool frmUser::AddData() {
+  frmUserEdit editor(this);
+  editor.SetForm(this);
+  editor.SetEditMode(0);
+  editor.setWindowIcon(windowIcon());
+  editor.setWindowTitle(CaptionFor(kEditCaption));
+  RunEditor(editor);
+  return true;
+}
+
+bool frmUser::ModifyData() {
+  const int row = vsData()->SelectedRow(0);
+  if (row < 1) return false;
+  frmUserEdit editor(this);
+  editor.SetForm(this);
+  editor.SetID(vsData()->TextMatrix(row, 1).trimmed().toLongLong());
+  editor.SetOldUserName(vsData()->TextMatrix(row, 2));
+  editor.SetEditMode(1);
+  editor.setWindowIcon(windowIcon());
+  editor.setWindowTitle(CaptionFor(kEditCaption));
+  if (!editor.GetData()) {
+    // The user is gone: show the list as it is now.
+    RefreshData(QString());
+    return false;
+  }
+  RunEditor(editor);
+  return true;
+}
+
+void frmUser::RunEditor(frmUserEdit& editor) { editor.exec(); }
+
+bool frmUser::DeleteRecord(int /*row*/, qlonglong id, QString* error) {
+  return UserStore::Delete(id, error);
+}
+
+}  // namespace rd
