@@ -3,6 +3,7 @@
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "platform/db/Recordset.h"
+#include "platform/ui/Twips.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/Toolbar.h"
@@ -17,6 +18,9 @@ constexpr int kRecordCount = 1006;
 constexpr int kEditCaption = 1021;
 constexpr int kFirstColumnHead = 1050;
 constexpr int kColumns = 5;
+// The window opens modally with this size, in twips.
+constexpr int kWidth = 9000;
+constexpr int kHeight = 6000;
 
 struct ButtonText {
   const char* key;
@@ -29,6 +33,7 @@ constexpr ButtonText kButtons[] = {{"Add", 1014},     {"Modify", 1015}, {"Delete
 
 frmUser::frmUser(QWidget* parent) : BrowseWindow(parent) {
   setObjectName(QStringLiteral("frmUser"));
+  resize(Twips::ToPx(kWidth), Twips::ToPx(kHeight));
   InitControl();
 }
 
