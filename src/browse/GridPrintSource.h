@@ -10,6 +10,7 @@ class QWidget;
 namespace rd {
 
 class FlexGrid;
+struct ReportControl;
 class StatusBar;
 
 // What a grid report is made from: the window's caption and icon, the
@@ -34,6 +35,12 @@ struct GridPrintSource {
   std::vector<Panel> panels;
   int statusWidth = 0;
   Recordset rows;
+
+  // The columns that print: the visible ones, at most max of them.
+  static std::vector<const Column*> Printed(const std::vector<Column>& columns, int max);
+  // Binds a detail box and its column head to one printed column.
+  static void PlaceColumn(ReportControl& box, ReportControl& head, const Column& column, int left,
+                          int width, int height);
 
   static GridPrintSource Read(const QWidget& window, const FlexGrid& grid, const StatusBar& bar,
                               int printLines);

@@ -59,9 +59,8 @@ void PrintData::LayOut(Report& report, const GridPrintSource& source, int orient
   for (ReportControl* line : {heads->Controls("Line1"), footer->Controls("Line2")})
     if (line) Place(*line, 0, rw - kLineShortfall);
 
-  std::vector<const GridPrintSource::Column*> printed;
-  for (const GridPrintSource::Column& c : source.columns)
-    if (!c.hidden && int(printed.size()) < drSingleTable::kFields) printed.push_back(&c);
+  const std::vector<const GridPrintSource::Column*> printed =
+      GridPrintSource::Printed(source.columns, drSingleTable::kFields);
   double total = 0;
   for (const GridPrintSource::Column* c : printed) total += c->width;
 
@@ -71,11 +70,9 @@ void PrintData::LayOut(Report& report, const GridPrintSource& source, int orient
     ReportControl* box = detail->Controls(j);
     ReportControl* head = heads->Controls(j);
     if (!box || !head) break;
-    box->DataField = c->key;
-    box->Height = detail->Height();
-    Place(*box, x, qRound(Share(c->width, total, int(printed.size()), rw) - kColumnGap));
-    head->Caption = c->caption;
-    Place(*head, box->Left, box->Width);
+    GridPrintSource::PlaceColumn(
+        *box, *head, *c, x, qRound(Share(c->width, total, int(printed.size()), rw) - kColumnGap),
+        detail->Height());
     x += box->Width;
     ++j;
   }

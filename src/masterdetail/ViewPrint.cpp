@@ -60,9 +60,8 @@ void ViewPrint::LayOut(Report& report, const Source& source, int orientation, in
     heading->SetHeight(label->Top + label->Height + kBelowLines);
   }
 
-  std::vector<const GridPrintSource::Column*> printed;
-  for (const GridPrintSource::Column& c : source.columns)
-    if (!c.hidden && int(printed.size()) < drMultiTable::kFields) printed.push_back(&c);
+  const std::vector<const GridPrintSource::Column*> printed =
+      GridPrintSource::Printed(source.columns, drMultiTable::kFields);
   double gridWidth = source.gridWidth;
   if (gridWidth <= 0)
     for (const GridPrintSource::Column* c : printed) gridWidth += c->width;
@@ -73,15 +72,9 @@ void ViewPrint::LayOut(Report& report, const Source& source, int orientation, in
     ReportControl* box = detail->Controls(j);
     ReportControl* head = heads->Controls(j);
     if (!box || !head) break;
-    box->DataField = c->key;
-    box->Height = detail->Height();
-    box->Width = gridWidth > 0 ? std::max(0, qRound(c->width / gridWidth * w)) : 0;
-    box->Left = x;
-    box->Visible = true;
-    head->Caption = c->caption;
-    head->Width = box->Width;
-    head->Left = box->Left;
-    head->Visible = true;
+    GridPrintSource::PlaceColumn(*box, *head, *c, x,
+                                 gridWidth > 0 ? qRound(c->width / gridWidth * w) : 0,
+                                 detail->Height());
     x += box->Width;
     ++j;
   }
