@@ -1,5 +1,6 @@
 #include "browse/BrowseWindows.h"
 
+#include "browse/frmListBill.h"
 #include "browse/frmMultiTable.h"
 #include "browse/frmPrint.h"
 #include "browse/frmQuery.h"
@@ -13,6 +14,8 @@ void RegisterBrowseWindows() {
                            [](QWidget* parent) { return new frmSingleTable(parent); });
   WindowRegistry::Register(QStringLiteral("frmMultiTable"),
                            [](QWidget* parent) { return new frmMultiTable(parent); });
+  WindowRegistry::Register(QStringLiteral("frmListBill"),
+                           [](QWidget* parent) { return new frmListBill(parent); });
   RegisterQueryWindow();
   RegisterPrintWindow();
 }

@@ -2,9 +2,11 @@
 
 #include <QMetaMethod>
 
+#include "browse/frmListBill.h"
 #include "core/Globals.h"
 #include "core/modCommon.h"
 #include "platform/ui/Ui.h"
+#include "platform/widgets/ToolbarButton.h"
 
 namespace rd {
 
@@ -12,6 +14,19 @@ clsToolbar::clsToolbar(QObject* parent) : QObject(parent) {}
 
 void clsToolbar::Test(const QVariantList&) {
   MsgBox("Function", MsgIcon::None, MsgButtons::OkOnly, AppTitle);
+}
+
+void clsToolbar::ListBillForm(const QVariantList& params) {
+  auto* window = qobject_cast<QWidget*>(params.value(0).value<QObject*>());
+  auto* button = qobject_cast<ToolbarButton*>(params.value(2).value<QObject*>());
+  frmListBill picker(window);
+  picker.SetForm(window);
+  picker.SetButton(button);
+  picker.SetModuleName(params.value(1).toString());
+  picker.SetSql(button ? button->Tag().section(QLatin1Char('|'), 1, 1) : QString());
+  picker.SetKey(params.value(3).toString());
+  picker.GetData();
+  picker.exec();
 }
 
 bool clsToolbar::Call(const QString& method, const QVariantList& params, QString* error) {

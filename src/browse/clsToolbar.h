@@ -13,6 +13,9 @@ class clsToolbar : public QObject {
   explicit clsToolbar(QObject* parent = nullptr);
 
   Q_INVOKABLE void Test(const QVariantList& params);
+  // Opens the bill picker over the window; the button's first parameter
+  // holds its three queries, the argument the key column.
+  Q_INVOKABLE void ListBillForm(const QVariantList& params);
 
   // Calls the system function of that name (case ignored); false, with the
   // reason in *error, when this class offers none such.

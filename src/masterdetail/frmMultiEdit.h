@@ -16,7 +16,7 @@ class frmMultiEdit : public MasterDetailWindow {
 
   // Carries the grid's values into the master fields (the detail source's
   // grid calculation), then recalculates and formats the master fields.
-  void GridCalculate();
+  Q_INVOKABLE void GridCalculate();
 
   // Saving and clearing of the master record with its rows.
   bool SaveData() override;
