@@ -8,12 +8,16 @@
 
 namespace rd {
 
+bool RecordSource::OpenFieldRows(const QString& rsName, Recordset& rs, bool orderById) {
+  return OpenRecordset("select * from tblRecordset where RsName=" + SqlLiteral(rsName) +
+                           (orderById ? " order by ID" : ""),
+                       rs, 1);
+}
+
 bool RecordSource::Load(const QString& rsName, bool* missing) {
   if (missing) *missing = false;
   Recordset rs;
-  if (!OpenRecordset(
-          "select * from tblRecordset where RsName=" + SqlLiteral(rsName) + " order by ID", rs, 1))
-    return false;
+  if (!OpenFieldRows(rsName, rs)) return false;
   if (rs.Eof()) {
     if (missing) *missing = true;
     return false;

@@ -4,6 +4,8 @@
 
 namespace rd {
 
+class Recordset;
+
 // The definition of one record source as tblRecordset keeps it: the
 // source-level texts of its first row and one entry per field row in
 // field order.
@@ -18,6 +20,9 @@ class RecordSource {
   // Reads the rows of rsName; false when the read failed (the database's
   // message already shown) or the source has no rows (*missing set).
   bool Load(const QString& rsName, bool* missing = nullptr);
+  // Opens the field rows of rsName, by ID or in stored order; false (the
+  // database's message shown) when the read failed.
+  static bool OpenFieldRows(const QString& rsName, Recordset& rs, bool orderById = true);
 
   QString SelectSQL() const { return selectSQL_; }
   QString WhereArea() const { return whereArea_; }

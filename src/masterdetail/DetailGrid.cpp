@@ -12,8 +12,7 @@ namespace rd {
 bool DetailGrid::Refresh(FlexGrid& grid, const QString& rsName, const QString& filter,
                          Query* query) {
   Recordset rs;
-  if (!OpenRecordset("select * from tblRecordset where RsName=" + SqlLiteral(rsName) + " order by ID",
-                     rs, 1)) {
+  if (!RecordSource::OpenFieldRows(rsName, rs)) {
     grid.SetRows(1);
     return false;
   }

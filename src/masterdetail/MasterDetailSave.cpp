@@ -1,5 +1,7 @@
 #include "masterdetail/MasterDetailSave.h"
 
+#include "browse/RecordSource.h"
+
 #include "core/modCommon.h"
 #include "core/Globals.h"
 #include "core/modDatabase.h"
@@ -15,8 +17,7 @@ constexpr int kRecordGone = 1216;
 bool readTemplates(const QString& rsName, const char* first, const char* second, QString* a,
                    QString* b, QString* error) {
   Recordset rs;
-  if (!OpenRecordset("select * from tblRecordset where RsName=" + SqlLiteral(rsName) + " order by ID",
-                     rs, 1))
+  if (!RecordSource::OpenFieldRows(rsName, rs))
     return false;
   if (rs.Eof()) {
     *error = ReplaceParams(GetLangString(1212), {rsName});

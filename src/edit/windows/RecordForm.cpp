@@ -104,9 +104,7 @@ void RecordForm::setupControl(QWidget* control, ControlKind kind, bool readOnly,
 
 bool RecordForm::Build(const QString& rsName, const FormLayout& layout, int top) {
   Recordset rs;
-  if (!OpenRecordset("select * from tblRecordset where RsName=" + SqlLiteral(rsName) +
-                         (layout.orderById ? " order by ID" : ""),
-                     rs, 1))
+  if (!RecordSource::OpenFieldRows(rsName, rs, layout.orderById))
     return false;
   int column = 1, row = 1, areas = 0, left = layout.left, currentTop = top;
   int w = 0, h = 0;
@@ -368,7 +366,7 @@ bool RecordForm::ClearData(const QString& rsName) {
 bool RecordForm::FillCombo(QComboBox* combo, const QString& optionRs, const QString& mapping) {
   if (!combo) return false;
   Recordset source;
-  if (!OpenRecordset("select * from tblRecordset where RsName=" + SqlLiteral(optionRs), source, 1) ||
+  if (!RecordSource::OpenFieldRows(optionRs, source, false) ||
       source.Eof())
     return false;
   Recordset rows;

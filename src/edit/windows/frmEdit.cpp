@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "browse/RecordSource.h"
 #include "core/ModuleWindow.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
@@ -59,7 +60,7 @@ QPushButton* frmEdit::EnterButton() const { return allowAdd_ ? cmdAdd_ : cmdSave
 bool frmEdit::SaveData() {
   if (!ReadyToSave() || !CheckData()) return false;
   Recordset rs;
-  if (!OpenRecordset("select * from tblRecordset where RsName=" + SqlLiteral(rsName_), rs, 1))
+  if (!RecordSource::OpenFieldRows(rsName_, rs, false))
     return false;
   const QString statement = SqlTemplate::Statement(
       NullToStr(rs.Value(editMode_ != 0 ? QStringLiteral("UpdateSQL") : QStringLiteral("InsertSQL"))));

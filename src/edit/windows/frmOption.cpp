@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "browse/RecordSource.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "platform/db/Recordset.h"
@@ -40,8 +41,7 @@ frmOption::frmOption(QWidget* parent)
 
 bool frmOption::RefreshData() {
   Recordset source;
-  if (!OpenRecordset("select * from tblRecordset where RsName=" + SqlLiteral(rsName_) + " order by ID",
-                     source, 1))
+  if (!RecordSource::OpenFieldRows(rsName_, source))
     return false;
   Recordset rows;
   if (source.Eof() || !OpenRecordset(NullToStr(source.Value("SelectSQL")), rows, 1)) return false;
