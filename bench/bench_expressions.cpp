@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "edit/engine/modExpressions.h"
-#include "edit/windows/FieldControls.h"
+#include "expressions/modExpressions.h"
+#include "edit/FieldControls.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "core/Globals.h"
 #include "core/ModuleWindow.h"
 #include "core/modDatabase.h"
-#include "edit/windows/RecordForm.h"
+#include "edit/RecordForm.h"
 #include "platform/widgets/FlexGrid.h"
 #include "masterdetail/frmMultiEdit.h"
 #include "platform/db/Connection.h"

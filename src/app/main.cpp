@@ -3,7 +3,7 @@
 #include "browse/BrowseWindows.h"
 #include "core/CoreWindows.h"
 #include "core/modMain.h"
-#include "edit/windows/EditWindows.h"
+#include "edit/EditWindows.h"
 #include "masterdetail/MasterDetailWindows.h"
 #include "users/UserWindows.h"
 

@@ -5,7 +5,7 @@
 #include "core/Globals.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
-#include "edit/engine/EditorFields.h"
+#include "expressions/EditorFields.h"
 #include "platform/db/Recordset.h"
 
 namespace rd {

@@ -13,7 +13,7 @@
 #include "core/WindowRegistry.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
-#include "edit/engine/modExpressions.h"
+#include "expressions/modExpressions.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/Ui.h"
 #include "platform/widgets/FlexGrid.h"

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "browse/BillCopy.h"
-#include "edit/engine/EditorFields.h"
+#include "expressions/EditorFields.h"
 #include "platform/ui/Ui.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/ToolbarButton.h"

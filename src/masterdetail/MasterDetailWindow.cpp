@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <exception>
 
-#include "edit/engine/modExpressions.h"
+#include "expressions/modExpressions.h"
 #include "masterdetail/DetailGrid.h"
 #include "platform/ui/Twips.h"
 #include "platform/widgets/FlexGrid.h"

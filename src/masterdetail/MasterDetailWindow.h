@@ -1,6 +1,6 @@
 #pragma once
 #include "core/MasterDetailEditor.h"
-#include "edit/windows/ModuleEditorWindow.h"
+#include "edit/ModuleEditorWindow.h"
 
 class QGroupBox;
 

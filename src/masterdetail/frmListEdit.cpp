@@ -4,8 +4,8 @@
 
 #include "core/modCommon.h"
 #include "core/Globals.h"
-#include "edit/engine/modExpressions.h"
-#include "edit/windows/RecordForm.h"
+#include "expressions/modExpressions.h"
+#include "edit/RecordForm.h"
 #include "masterdetail/frmMultiEdit.h"
 #include "platform/db/Connection.h"
 #include "platform/ui/Twips.h"

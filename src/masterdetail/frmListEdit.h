@@ -1,7 +1,7 @@
 #pragma once
 #include <QPointer>
 
-#include "edit/windows/EditorWindow.h"
+#include "edit/EditorWindow.h"
 #include "masterdetail/DetailRowEditor.h"
 
 namespace rd {

@@ -4,8 +4,8 @@
 #include <QPushButton>
 
 #include "core/ModuleWindow.h"
-#include "edit/engine/FieldDef.h"
-#include "edit/windows/RecordForm.h"
+#include "expressions/FieldDef.h"
+#include "edit/RecordForm.h"
 #include "masterdetail/DetailGrid.h"
 #include "masterdetail/ViewPrint.h"
 #include "platform/ui/Twips.h"

@@ -4,7 +4,7 @@
 #include "browse/BillCopy.h"
 #include "browse/FillBillForm.h"
 #include "browse/frmListBill.h"
-#include "edit/engine/EditorFields.h"
+#include "expressions/EditorFields.h"
 #include "platform/widgets/Toolbar.h"
 #include "platform/widgets/ToolbarButton.h"
 

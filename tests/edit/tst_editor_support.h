@@ -6,8 +6,8 @@
 
 #include "browse/BrowseFixture.h"
 #include "browse/frmSingleTable.h"
-#include "edit/windows/RecordForm.h"
-#include "edit/windows/frmEdit.h"
+#include "edit/RecordForm.h"
+#include "edit/frmEdit.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/Toolbar.h"
 

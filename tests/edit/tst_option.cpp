@@ -1,6 +1,6 @@
 // The option picker and the combo lists filled from option sources.
-#include "edit/windows/ModalShow.h"
-#include "edit/windows/frmOption.h"
+#include "edit/ModalShow.h"
+#include "edit/frmOption.h"
 #include "tst_editor_support.h"
 
 using namespace rd;

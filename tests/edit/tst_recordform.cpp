@@ -2,9 +2,9 @@
 // checks a picker's value goes through.
 #include <QtTest>
 
-#include "ExprFixture.h"
+#include "support/ExprFixture.h"
 #include "core/modCommon.h"
-#include "edit/windows/RecordForm.h"
+#include "edit/RecordForm.h"
 
 using namespace rd;
 

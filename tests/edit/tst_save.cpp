@@ -1,6 +1,6 @@
 // Validation and saving of a record through the generated editor.
 #include "core/modCommon.h"
-#include "edit/engine/modExpressions.h"
+#include "expressions/modExpressions.h"
 #include "core/SqlTemplate.h"
 #include "tst_editor_support.h"
 

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "core/modCommon.h"
-#include "edit/windows/RecordForm.h"
+#include "edit/RecordForm.h"
 #include "masterdetail/frmMultiEdit.h"
 #include "platform/ui/Twips.h"
 #include "platform/widgets/Toolbar.h"

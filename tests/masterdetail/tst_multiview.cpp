@@ -1,7 +1,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "edit/windows/RecordForm.h"
+#include "edit/RecordForm.h"
 #include "masterdetail/MultiEditFixture.h"
 #include "masterdetail/frmMultiView.h"
 
