@@ -1,0 +1,53 @@
+#pragma once
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+#include "toolkit/SplitterLayout.h"
+
+class QLabel;
+
+namespace rd {
+
+// Lays two sibling widgets (the panes) out inside its own rectangle and
+// lets the user drag the gap between them. It lies behind its panes, so
+// only the gap and the margins receive its mouse events. The panes share
+// the splitter's parent; a pane may itself be a splitter.
+class ctlSplitterEx : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ctlSplitterEx(QWidget* parent = nullptr);
+
+  Q_INVOKABLE void SetMaxTilePercent(int value);
+  Q_INVOKABLE void SetMinTilePercent(int value);
+  // 1 side by side, any other value stacked; lays out at once.
+  Q_INVOKABLE void SetTileMode(int mode);
+  // Resets the share to 35 % and the limits to 5 and 98 %; with InitZOrder
+  // brings oLeft, then oRight to the front.
+  Q_INVOKABLE void AttachObjects(QWidget* oLeft, QWidget* oRight, bool InitZOrder);
+  Q_INVOKABLE void Refresh();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool sideBySide() const { return tileMode_ == SplitterLayout::SideBySide; }
+  // The mouse position along the split, in twips of the splitter.
+  int along(const QMouseEvent* event) const;
+  bool inGap(int p) const;
+
+  std::array<QLabel*, 2> lblInfo_{};
+  QPointer<QWidget> first_;
+  QPointer<QWidget> second_;
+  bool initialised_ = false;
+  int share_ = SplitterLayout::InitialShare;
+  int tileMode_ = 0;
+  bool dragging_ = false;
+  ShareLimits limits_;
+};
+
+}  // namespace rd
