@@ -1,6 +1,7 @@
 #include "browse/BillCopy.h"
 
 #include <QDateTime>
+#include <algorithm>
 
 #include "core/Globals.h"
 #include "core/modCommon.h"
@@ -11,6 +12,8 @@
 namespace rd {
 
 namespace {
+
+constexpr int kValueRefused = 1225;
 
 QString AuditDate() {
   const QString server = GetServerDate(ServerType);
@@ -60,7 +63,8 @@ std::optional<BillCopy> BillCopy::Read(const QString& parameter1, const QString&
                                        const QStringList& gridKeys, bool hasGrid,
                                        QString* error) {
   error->clear();
-  const QStringList queries = ReplacePlaceholder(parameter1, key, picked).split(QLatin1Char(';'));
+  // Split first: a ";" in the picked value is data, not a query boundary.
+  const QStringList queries = parameter1.split(QLatin1Char(';'));
   if (queries.size() < 3) {
     *error = GetLangString(1221);
     return std::nullopt;
@@ -73,7 +77,7 @@ std::optional<BillCopy> BillCopy::Read(const QString& parameter1, const QString&
 
   BillCopy copy;
   Recordset rs;
-  if (!OpenRecordset(queries[1], rs)) return std::nullopt;
+  if (!OpenRecordset(ReplacePlaceholder(queries[1], key, picked), rs)) return std::nullopt;
   if (rs.Eof()) {
     *error = GetLangString(1222);
     return std::nullopt;
@@ -84,7 +88,8 @@ std::optional<BillCopy> BillCopy::Read(const QString& parameter1, const QString&
 
   copy.copiesDetail_ = !detailPairs->empty();
   Recordset detail;
-  if (!OpenRecordset(queries[2], detail) && copy.copiesDetail_) return std::nullopt;
+  if (!OpenRecordset(ReplacePlaceholder(queries[2], key, picked), detail) && copy.copiesDetail_)
+    return std::nullopt;
   if (!copy.copiesDetail_) return copy;
   if (!hasGrid) {
     *error = GetLangString(1223);
@@ -115,16 +120,28 @@ std::optional<BillCopy> BillCopy::Read(const QString& parameter1, const QString&
   return copy;
 }
 
-void BillCopy::ApplyHeader(EditorFields& fields) const {
+bool BillCopy::ApplyHeader(EditorFields& fields, QString* error) const {
+  std::vector<std::pair<FieldDef, QString>> before;  // each field written, its old value
   for (int label = 1; label < fields.LabelCount(); ++label) {
     const FieldDef field = FieldDef::FromTag(label, fields.LabelTag(label));
     if (field.kind == ControlKind::Other) continue;
-    for (const auto& [target, value] : header_) {
-      if (target.compare(field.Field(), Qt::CaseInsensitive) != 0) continue;
-      fields.SetFieldValue(field.kind, field.index, value);
-      break;
+    const auto pair = std::find_if(header_.begin(), header_.end(), [&](const auto& p) {
+      return p.first.compare(field.Field(), Qt::CaseInsensitive) == 0;
+    });
+    if (pair == header_.end()) continue;
+    before.emplace_back(field, fields.Value(field));
+    const QString& value = pair->second;
+    // A list without the item selects none instead of refusing it.
+    const bool taken = fields.SetValue(field, value) &&
+                       (field.kind != ControlKind::ComboList || fields.Value(field) == value);
+    if (!taken) {
+      for (auto it = before.rbegin(); it != before.rend(); ++it)
+        fields.SetValue(it->first, it->second);
+      *error = ReplaceParams(GetLangString(kValueRefused), {field.Field(), value});
+      return false;
     }
   }
+  return true;
 }
 
 }  // namespace rd

@@ -30,11 +30,13 @@ class BillCopy {
 
   // "target=source" pairs joined by ";"; empty pieces are skipped.
   static std::optional<Pairs> ParseMapping(const QString& mapping, QString* error);
-  // Every "@" + key (case ignored) replaced by value as it stands.
+  // Every "@" + key (case ignored) replaced by value, its quotes doubled.
   static QString ReplacePlaceholder(const QString& sql, const QString& key, const QString& value);
 
-  // Writes the header values into the fields that a pair names.
-  void ApplyHeader(EditorFields& fields) const;
+  // Writes the header values into the fields that a pair names. When a
+  // field cannot take its value, the fields written are set back and false
+  // comes with the reason in *error.
+  bool ApplyHeader(EditorFields& fields, QString* error) const;
 
   bool CopiesDetail() const { return copiesDetail_; }
   // The new grid rows: cells 1 to Cols - 1 (cell 0 empty).

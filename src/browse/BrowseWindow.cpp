@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "browse/GridRecordID.h"
 #include "browse/PrintData.h"
 #include "browse/RecordSource.h"
 #include "browse/modToolbar.h"
@@ -27,13 +28,6 @@ namespace {
 constexpr int kDeleteQuestion = 1023;
 constexpr int kQueryCaption = 1024;
 constexpr int kRecordCount = 1006;
-
-// The record's ID as grid column 1 holds it; 0 when it is not a whole number.
-qlonglong RecordID(const FlexGrid& grid, int row) {
-  bool ok = false;
-  const qlonglong id = grid.TextMatrix(row, 1).trimmed().toLongLong(&ok);
-  return ok ? id : 0;
-}
 }  // namespace
 
 BrowseWindow::BrowseWindow(QWidget* parent)
@@ -139,9 +133,8 @@ bool BrowseWindow::DeleteData() {
   int refused = 0;
   for (int i = 0; i < selected; ++i) {
     const int row = vsData_->SelectedRow(i);
-    const qlonglong id = RecordID(*vsData_, row);
-    if (id != 0)
-      records.emplace_back(row, id);
+    if (const std::optional<qlonglong> id = GridRecordID(*vsData_, row))
+      records.emplace_back(row, *id);
     else
       ++refused;
   }

@@ -45,7 +45,7 @@ bool FillBillForm(QWidget* editor, const QString&, QObject* button, const QStrin
                                    grid != nullptr, &error);
   if (!copy) return Fail(editor, error);
 
-  copy->ApplyHeader(*fields);
+  if (!copy->ApplyHeader(*fields, &error)) return Fail(editor, error);
   if (copy->CopiesDetail()) {
     for (int row = grid->Rows() - 1; row >= 1; --row) grid->RemoveItem(row);
     for (const QStringList& cells : copy->DetailRows()) {

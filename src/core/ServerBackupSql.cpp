@@ -2,12 +2,9 @@
 
 #include <algorithm>
 
-namespace rd::ServerBackupSql {
+#include "core/modDatabase.h"
 
-QString QuoteName(const QString& name) {
-  return QLatin1Char('[') + QString(name).replace(QLatin1Char(']'), QLatin1String("]]")) +
-         QLatin1Char(']');
-}
+namespace rd::ServerBackupSql {
 
 QString Literal(const QString& text) {
   return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QLatin1String("''")) +

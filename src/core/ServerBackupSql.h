@@ -15,8 +15,6 @@ struct BackupFile {
   QString PhysicalName;
 };
 
-// [name] with every "]" doubled.
-QString QuoteName(const QString& name);
 // 'text' with every "'" doubled.
 QString Literal(const QString& text);
 

@@ -98,6 +98,11 @@ QString SqlLiteral(const QString& text) {
          QLatin1Char('\'');
 }
 
+QString QuoteName(const QString& name) {
+  return QLatin1Char('[') + QString(name).replace(QLatin1Char(']'), QLatin1String("]]")) +
+         QLatin1Char(']');
+}
+
 QString NullToStr(const QVariant& value) { return VariantText(value); }
 
 QString GetServerDate(const QString& serverType) {

@@ -40,6 +40,8 @@ bool ExecuteSQL(const QString& sql, QString* error = nullptr, int* rowsAffected 
 QString SqlStr(const QString& text);
 // text as a whole SQL literal: quoted, quotes doubled; empty text gives ''.
 QString SqlLiteral(const QString& text);
+// A name as a bracketed SQL identifier: [name] with every "]" doubled.
+QString QuoteName(const QString& name);
 // A stored value as text; null is "".
 QString NullToStr(const QVariant& value);
 

@@ -3,32 +3,51 @@
 #include "core/Globals.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
+#include "platform/ini/Ini.h"
 
 namespace rd {
 
+namespace {
+
+// Moves to the first row whose IsEnable reads as set, whatever form the
+// flag is stored in ("1", "-1", "True"); false when there is none.
+bool FirstEnabled(Recordset& rs) {
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+    if (VariantToBoolean(rs.Value("IsEnable"))) return true;
+  return false;
+}
+
+bool SameUser(const QString& a, const QString& b) {
+  return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
 bool CheckUser(const QString& user, const QString& password) {
   Recordset rs;
-  if (!OpenRecordset("select * from tblUser where UserName=" + SqlLiteral(user) + " and IsEnable<>0",
-                     rs, 1))
+  if (!OpenRecordset("select * from tblUser where UserName=" + SqlLiteral(user), rs, 1))
     return false;
-  if (rs.RecordCount() == 0) return false;
-  rs.MoveFirst();
-  return password.toLower() == NullToStr(rs.Value("Password")).toLower();
+  return FirstEnabled(rs) && password.toLower() == NullToStr(rs.Value("Password")).toLower();
 }
 
 bool SetLoginUser(const QString& user) {
   Recordset rs;
-  // An enabled row first, should the name be stored more than once.
-  if (!OpenRecordset("select * from tblUser where UserName=" + SqlLiteral(user) +
-                         " order by IsEnable desc",
-                     rs, 1))
+  if (!OpenRecordset("select * from tblUser where UserName=" + SqlLiteral(user), rs, 1))
     return false;
   if (rs.RecordCount() == 0) return false;
-  rs.MoveFirst();
+  // An enabled row first, should the name be stored more than once.
+  if (!FirstEnabled(rs)) rs.MoveFirst();
   if (!UserInfo) UserInfo = std::make_unique<clsUserInfo>();
   UserInfo->LoginUser = NullToStr(rs.Value("UserName"));
   UserInfo->IsAdmin = VariantToBoolean(rs.Value("IsAdmin"));
   return true;
+}
+
+void RenameLoginUser(const QString& oldName, const QString& newName) {
+  if (oldName.trimmed().isEmpty()) return;
+  if (UserInfo && SameUser(UserInfo->LoginUser, oldName)) UserInfo->LoginUser = newName;
+  if (!ConfigFile.isEmpty() && SameUser(GetIniString("System", "LoginUser", ConfigFile), oldName))
+    Ini::Write(ConfigFile, "System", "LoginUser", newName);
 }
 
 }  // namespace rd

@@ -35,12 +35,6 @@ QPushButton* EditorWindow::MakeButton(QWidget* parent, const char* name, int lef
   return button;
 }
 
-qlonglong EditorWindow::GridRecordID(const FlexGrid& grid, int row) {
-  bool ok = false;
-  const qlonglong id = grid.TextMatrix(row, 1).trimmed().toLongLong(&ok);
-  return ok ? id : 0;
-}
-
 void EditorWindow::AddEditButtons(int saveLeft) {
   cmdSave_ = MakeButton(this, "cmdSave", saveLeft, 0);
   cmdAdd_ = MakeButton(this, "cmdAdd", saveLeft + kButtonPitch, 0);

@@ -68,8 +68,6 @@ class EditorWindow : public QDialog {
 
   // A button that Enter does not press, at left/top (twips).
   static QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top);
-  // The record number in column 1 of grid row row; 0 when it has none.
-  static qlonglong GridRecordID(const FlexGrid& grid, int row);
   // Creates Save, Save && Add (the default) and Cancel side by side from
   // saveLeft (twips) and wires them and the field events.
   void AddEditButtons(int saveLeft);

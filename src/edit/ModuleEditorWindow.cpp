@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "browse/GridRecordID.h"
 #include "browse/RecordSource.h"
 #include "browse/modToolbar.h"
 #include "core/Globals.h"
@@ -53,9 +54,10 @@ void ModuleEditorWindow::tbrMain_ButtonClick(ToolbarButton* button) {
   }
 }
 
-qlonglong ModuleEditorWindow::RecordID() const {
+std::optional<qlonglong> ModuleEditorWindow::RecordID() const {
   ModuleWindow* opener = Form();
-  return opener && opener->vsData() ? GridRecordID(*opener->vsData(), id_) : 0;
+  if (!opener || !opener->vsData()) return std::nullopt;
+  return GridRecordID(*opener->vsData(), id_);
 }
 
 std::optional<RecordForm::KeyScope> ModuleEditorWindow::CheckScope() const {
@@ -63,7 +65,7 @@ std::optional<RecordForm::KeyScope> ModuleEditorWindow::CheckScope() const {
   if (!source.Load(rsName_)) return std::nullopt;
   RecordForm::KeyScope scope;
   scope.editMode = editMode_;
-  scope.recordId = RecordID();
+  scope.recordId = RecordID().value_or(0);
   scope.selectSQL = source.SelectSQL();
   scope.whereArea = source.WhereArea();
   return scope;
@@ -71,7 +73,7 @@ std::optional<RecordForm::KeyScope> ModuleEditorWindow::CheckScope() const {
 
 bool ModuleEditorWindow::ReadyToSave() {
   if (!DbConnection) return false;
-  if (editMode_ != 0 && RecordID() == 0) {
+  if (editMode_ != 0 && !RecordID()) {
     showError(GetLangString(1211));
     return false;
   }
@@ -90,7 +92,7 @@ bool ModuleEditorWindow::SaveRecord(const RecordWriter& write) {
     return false;
   }
   if (editMode_ != 0)
-    values->insert(values->begin(), {QStringLiteral("ID"), QString::number(RecordID())});
+    values->insert(values->begin(), {QStringLiteral("ID"), QString::number(RecordID().value_or(0))});
   QString error;
   if (!write(*values, &error) || !transaction.Commit()) {
     fields_->RestoreBillTexts();

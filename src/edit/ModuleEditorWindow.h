@@ -37,8 +37,8 @@ class ModuleEditorWindow : public EditorWindow {
   int PlaceToolbar(const QString& mode, int clientWidth);
   // Whether a toolbar button other than Close runs its function.
   virtual bool RunsButton(const QString& key) const;
-  // The record number of the opener's grid row ID; 0 when it has none.
-  qlonglong RecordID() const;
+  // The record number of the opener's grid row ID; nothing when it has none.
+  std::optional<qlonglong> RecordID() const;
   // Key checks against the stored rows of the record source.
   std::optional<RecordForm::KeyScope> CheckScope() const override;
 

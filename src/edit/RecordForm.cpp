@@ -2,9 +2,7 @@
 
 #include <QEvent>
 #include <QPalette>
-#include <QTextCursor>
 #include <algorithm>
-#include <memory>
 
 #include "browse/RecordSource.h"
 #include "core/Globals.h"
@@ -12,9 +10,11 @@
 #include "core/modDatabase.h"
 #include "expressions/modExpressions.h"
 #include "platform/db/Recordset.h"
+#include "platform/script/VbValue.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/Ui.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/TypingLimit.h"
 
 namespace rd {
 
@@ -29,24 +29,17 @@ QString flag(bool value) { return value ? QStringLiteral("True") : QStringLitera
 
 bool isTrue(const QString& tagPart) { return tagPart == QLatin1String("True"); }
 
-// Keeps what the user types or pastes into a text area within max
-// characters, as a line edit's maxLength does: the characters that do not
-// fit are dropped before the cursor. Text set from code (which clears the
-// undo history) is left whole, so that the length check can report it.
-void limitTyping(QPlainTextEdit* edit, int max) {
-  auto previousLength = std::make_shared<int>(edit->toPlainText().size());
-  QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, max, previousLength] {
-    const int length = edit->toPlainText().size();
-    const int added = length - *previousLength;
-    *previousLength = length;
-    if (length <= max || added <= 0 || !edit->document()->isUndoAvailable()) return;
-    QTextCursor cursor = edit->textCursor();
-    const int end = cursor.position();
-    cursor.setPosition(std::max(0, end - std::min(added, length - max)));
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-    edit->setTextCursor(cursor);
-  });
+// A number shown with digit grouping ("1,234.50", from a display format)
+// is saved as the plain number, so a number column never receives text.
+QString savedNumber(const FieldDef& field, const QString& value) {
+  double number = 0;
+  if (!value.contains(QLatin1Char(',')) || VbValue::ParseNumber(value, &number) ||
+      !VbValue::TextToNumber(value, &number))
+    return value;
+  if (field.Part(FieldDef::kDisplayFormat).isEmpty() &&
+      field.Part(FieldDef::kInputRange).trimmed() != QLatin1String("Digital"))
+    return value;
+  return value.trimmed().remove(QLatin1Char(','));
 }
 
 void setBackground(QWidget* control, bool readOnly) {
@@ -159,12 +152,12 @@ bool RecordForm::Build(const QString& rsName, const FormLayout& layout, int top)
       switch (kind) {
         case ControlKind::Text:
           Text1.SetTag(j, QString::number(k));
-          if (maxLength.toInt() > 0) Text1[j]->setMaxLength(maxLength.toInt());
+          LimitTyping(Text1[j], maxLength.toInt());
           if (isBillID) Text1[j]->setText(GetBillID(text("CustomBillID"), rsName, field, false));
           break;
         case ControlKind::TextArea:
           Text2.SetTag(j, QString::number(k));
-          if (maxLength.toInt() > 0) limitTyping(Text2[j], maxLength.toInt());
+          LimitTyping(Text2[j], maxLength.toInt());
           break;
         case ControlKind::Combo:
           Combo1.SetTag(j, QString::number(k));
@@ -238,6 +231,32 @@ bool RecordForm::fail(const QString& text, const FieldDef& field) {
   return false;
 }
 
+namespace {
+QString comparable(const QString& text) {
+  QString t = text;
+  while (t.endsWith(QLatin1Char(' '))) t.chop(1);
+  return t.toCaseFolded();
+}
+}  // namespace
+
+std::optional<bool> RecordForm::keyTaken(const FieldDef& field, const QString& key,
+                                         const KeyScope& scope) const {
+  if (scope.grid) {
+    const QString wanted = comparable(key);
+    for (int r = 1; r < scope.grid->Rows(); ++r)
+      if (r != scope.gridRow && comparable(scope.grid->TextMatrix(r, field.label)) == wanted)
+        return true;
+    return false;
+  }
+  QString condition = QuoteName(field.Field()) + '=' + SqlLiteral(key);
+  if (scope.editMode != 0) condition += " and ID<>" + QString::number(scope.recordId);
+  Recordset rs;
+  if (!OpenRecordset(scope.selectSQL + ' ' + RecordSource::ApplyFilter(scope.whereArea, condition),
+                     rs, 1))
+    return std::nullopt;
+  return rs.RecordCount() > 0;
+}
+
 bool RecordForm::CheckData(const KeyScope& scope) {
   for (const FieldDef& field : Fields()) {
     QWidget* control = Control(field.kind, field.index);
@@ -268,14 +287,9 @@ bool RecordForm::CheckData(const KeyScope& scope) {
                               : ApplyFormatTags(this, saveFormat, value, FormatUse::Save, &tagsOk);
       if (!tagsOk) return fail(QString(), field);
       measured = key;
-      QString condition = field.Field() + '=' + SqlLiteral(key);
-      if (scope.editMode != 0) condition += " and ID<>" + QString::number(scope.recordId);
-      Recordset rs;
-      if (!OpenRecordset(scope.selectSQL + ' ' +
-                             RecordSource::ApplyFilter(scope.whereArea, condition),
-                         rs, 1))
-        return fail(QString(), field);
-      if (rs.RecordCount() > 0) return fail(message(kKeyTaken), field);
+      const std::optional<bool> taken = keyTaken(field, key, scope);
+      if (!taken) return fail(QString(), field);
+      if (*taken) return fail(message(kKeyTaken), field);
     }
     bool ok = false;
     const int maxLength = field.Part(FieldDef::kMaxLength).trimmed().toInt(&ok);
@@ -307,7 +321,7 @@ std::optional<SqlTemplate::Values> RecordForm::SaveValues(int editMode, const QS
     }
     bool tagsOk = true;
     if (field.IsTextLike()) {
-      const QString text = Value(field);
+      const QString text = savedNumber(field, Value(field));
       if (saveFormat.isEmpty())
         value = text;
       else if (!text.trimmed().isEmpty())

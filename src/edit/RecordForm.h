@@ -49,10 +49,15 @@ class RecordForm : public QObject, public FieldControls {
   // CalculateField for every label, then nothing else.
   void RecalculateAll();
 
+  // Where a key must be unique: among the stored rows of the record source,
+  // or, with a grid, among its rows but gridRow (as the database compares
+  // text: case and trailing blanks ignored).
   struct KeyScope {
     int editMode = 0;          // 0 add, else modify
     qlonglong recordId = 0;    // the edited record (modify)
     QString selectSQL, whereArea;  // of the record source as stored
+    const FlexGrid* grid = nullptr;
+    int gridRow = -1;
   };
   // Validates the visible fields in label order; the first failure shows
   // its message, focuses the field and gives false.
@@ -86,6 +91,10 @@ class RecordForm : public QObject, public FieldControls {
   int labelOf(QObject* control) const;
   void setupControl(QWidget* control, ControlKind kind, bool readOnly, bool isShow);
   bool fail(const QString& text, const FieldDef& field);
+  // Whether key is taken in the scope; nothing when the stored rows
+  // cannot be read.
+  std::optional<bool> keyTaken(const FieldDef& field, const QString& key,
+                               const KeyScope& scope) const;
 
   QWidget* window_;
   int lastTop_ = 0;

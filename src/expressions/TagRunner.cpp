@@ -10,7 +10,7 @@ namespace rd {
 std::optional<QString> TagRunner::Call(const QString& name, const TagCall& call) {
   bool known = false;
   const QString result = calculate_.CallByName(name, call, &known);
-  if (known) return result;
+  if (known) return calculate_.Failed() ? std::nullopt : std::optional<QString>(result);
   if (!reported_) {
     reported_ = true;
     MsgBox(ReplaceParams(GetLangString(1206), {name}), MsgIcon::Exclamation,

@@ -16,7 +16,8 @@ class TagRunner {
  public:
   explicit TagRunner(const EditorFields* window = nullptr) : window_(window) {}
 
-  // The function's result; nothing when no function has that name.
+  // The function's result; nothing when no function has that name or the
+  // function failed (its message shown).
   std::optional<QString> Call(const QString& name, const TagCall& call);
 
  private:

@@ -13,6 +13,8 @@ namespace rd {
 
 namespace {
 
+constexpr int kCellNotNumber = 1230;
+
 using Method = QString (clsCalculate::*)(const TagCall&);
 
 const QHash<QString, Method>& methods() {
@@ -153,8 +155,16 @@ QString clsCalculate::GetGridColSum(const TagCall& call) {
   double sum = 0;
   if (column >= 0) {
     for (int i = 1; i < window->GridRows(); ++i) {
+      const QString text = window->GridTextMatrix(i, column);
       double cell = 0;
-      if (VbValue::ParseNumber(window->GridTextMatrix(i, column), &cell)) sum += cell;
+      if (text.trimmed().isEmpty()) continue;
+      if (!VbValue::TextToNumber(text, &cell)) {
+        MsgBox(ReplaceParams(GetLangString(kCellNotNumber), {*key, QString::number(i), text}),
+               MsgIcon::Exclamation, MsgButtons::OkOnly, window->Caption());
+        failed_ = true;
+        return QString();
+      }
+      sum += cell;
     }
   }
   return VbValue::NumberText(sum);
@@ -170,6 +180,7 @@ QString clsCalculate::GetSysInfo(const TagCall& call) {
 QString clsCalculate::CallByName(const QString& name, const TagCall& call, bool* known) {
   const auto it = methods().constFind(name.toLower());
   if (known) *known = it != methods().constEnd();
+  failed_ = false;
   if (it == methods().constEnd()) return QString();
   return (this->*it.value())(call);
 }

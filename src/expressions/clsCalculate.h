@@ -28,7 +28,8 @@ class clsCalculate {
   // 1: value, 2: format.
   QString GetFormatValue(const TagCall& call);
   // 0: window, 1: column key (case ignored). The sum of that column of the
-  // window's grid; cells that are no number count 0; "0" without rows.
+  // window's grid; empty cells count 0, digit grouping is read; "0"
+  // without rows. A cell that is no number fails the call (message shown).
   QString GetGridColSum(const TagCall& call);
   // 0: window, 1: key. "username" (any case) gives the login user.
   QString GetSysInfo(const TagCall& call);
@@ -37,6 +38,11 @@ class clsCalculate {
   // can be called; any other name gives "" and false in *known.
   QString CallByName(const QString& name, const TagCall& call, bool* known = nullptr);
   static bool HasFunction(const QString& name);
+  // The last call failed and showed its message: its text stands for nothing.
+  bool Failed() const { return failed_; }
+
+ private:
+  bool failed_ = false;
 };
 
 }  // namespace rd

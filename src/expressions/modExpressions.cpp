@@ -109,7 +109,7 @@ bool CheckInputRange(const QString& value, const QString& inputRange, const QStr
     return true;
   } else if (inputRange == QLatin1String("Digital")) {
     double number = 0;
-    if (!value.trimmed().isEmpty() && !VbValue::ParseNumber(value, &number)) failure = 1008;
+    if (!value.trimmed().isEmpty() && !VbValue::TextToNumber(value, &number)) failure = 1008;
   } else if (inputRange == QLatin1String("Letter")) {
     if (!IsLetter(value)) failure = 1009;
   } else if (inputRange == QLatin1String("DigitalOrLetter")) {
@@ -192,16 +192,25 @@ bool ExecCalculate(EditorFields& window, const QString& expr) {
   for (int i : compiled->FieldsRead()) values[i] = window.Value(fields[i]);
 
   TagRunner runner(&window);
+  bool tagFailed = false;
   BoundExpression::Inputs inputs;
   inputs.values = &values;
   inputs.tag = [&](const QString& name, const QString& argument) {
-    return runner.Call(name, TagCall::Value(&window, argument)).value_or(QString());
+    const std::optional<QString> result = runner.Call(name, TagCall::Value(&window, argument));
+    if (!result) tagFailed = true;
+    return result.value_or(QString());
   };
+  // A result a failed tag stood in for leaves its field as it was.
+  bool allStored = true;
   for (const CompiledAssignments::Item& item : compiled->Items()) {
+    tagFailed = false;
     const QString result = item.expression.EvaluateText(inputs);
-    if (item.target >= 0) storeValue(window, fields[item.target], result);
+    if (tagFailed)
+      allStored = false;
+    else if (item.target >= 0)
+      storeValue(window, fields[item.target], result);
   }
-  return true;
+  return allStored;
 }
 
 bool SetDefaultValue(EditorFields& window) {

@@ -42,7 +42,8 @@ void CalculateField(EditorFields& window, const QString& labelTag);
 QString EvalExpression(const QString& expr);
 
 // Runs an assignment list (Field=expression;...) on the window: "@Field"
-// stands for a field's value as it was before the first item ran.
+// stands for a field's value as it was before the first item ran. False when
+// a tag of an item failed: that item stored nothing.
 bool ExecCalculate(EditorFields& window, const QString& expr);
 
 // Fills every field's default value (a DateTime field gets the server time).

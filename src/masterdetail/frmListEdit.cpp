@@ -74,20 +74,14 @@ bool frmListEdit::TargetRowValid() const {
   return grid && id_ >= 1 && id_ < grid->Rows();
 }
 
-qlonglong frmListEdit::RowRecordID() const {
-  if (editMode_ == 0 || !TargetRowValid()) return 0;
-  return GridRecordID(*form_->vsData(), id_);
-}
-
 std::optional<RecordForm::KeyScope> frmListEdit::CheckScope() const {
-  if (!form_) return std::nullopt;
-  // Only the stored rows of the master are compared; a row that has no
-  // record number yet (0) is compared with all of them.
+  if (!form_ || !form_->vsData()) return std::nullopt;
+  // A key is compared with the other rows of the list, which is what the
+  // save writes, not with the stored rows.
   RecordForm::KeyScope scope;
   scope.editMode = editMode_;
-  scope.recordId = RowRecordID();
-  scope.selectSQL = form_->SelectSQL();
-  scope.whereArea = form_->WhereArea();
+  scope.grid = form_->vsData();
+  scope.gridRow = editMode_ != 0 ? id_ : -1;
   return scope;
 }
 

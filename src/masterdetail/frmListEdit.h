@@ -38,12 +38,11 @@ class frmListEdit : public EditorWindow, public DetailRowEditor {
 
  protected:
   bool BuildForm() override;
-  // The opener's query parts hold the relation filter of the master.
+  // Keys are compared with the other rows of the master editor's list.
   std::optional<RecordForm::KeyScope> CheckScope() const override;
   bool RecalculatesOn(ControlKind kind, bool lostFocus) const override;
 
  private:
-  qlonglong RowRecordID() const;
   bool TargetRowValid() const;
 
   QPointer<frmMultiEdit> form_;

@@ -74,9 +74,9 @@ bool frmMultiEdit::BuildForm() {
   } else {
     SetDefaultValue(*fields_);
   }
-  // Stored lines that could not be read must never be replaced by an empty grid.
-  if (!RefreshData(filter) && editMode_ == 1) return false;
-  return true;
+  // Without the detail query's columns, lines could not be saved: stored
+  // ones would be lost, new ones written with their placeholders.
+  return RefreshData(filter);
 }
 
 void frmMultiEdit::GridCalculate() {
@@ -85,11 +85,20 @@ void frmMultiEdit::GridCalculate() {
   SetDisplayFormat(*fields_);
 }
 
+bool frmMultiEdit::linksMasterField(QString* masterField, QString* detailField) const {
+  if (!DetailGrid::SplitRelation(relation_, masterField, detailField) || masterField->isEmpty() ||
+      detailField->isEmpty())
+    return false;
+  // A new master linked by its ID takes the ID the database gives it.
+  if (editMode_ == 0 && masterField->compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0)
+    return true;
+  return fields_->FindField(*masterField) != nullptr;
+}
+
 bool frmMultiEdit::SaveData() {
   if (!ReadyToSave()) return false;
   QString masterField, detailField;
-  if (!DetailGrid::SplitRelation(relation_, &masterField, &detailField) || masterField.isEmpty() ||
-      detailField.isEmpty()) {
+  if (!linksMasterField(&masterField, &detailField)) {
     showError(ReplaceParams(GetLangString(1215), {relation_}));
     return false;
   }
@@ -157,14 +166,18 @@ void frmMultiEdit::cmdListModify_Click() {
 
 void frmMultiEdit::cmdListDelete_Click() {
   if (vsData_->SelectedRows() == 0) return;
-  if (MsgBox(GetLangString(kConfirmDelete), MsgIcon::Question, MsgButtons::OkCancel, windowTitle(),
-             this) != MsgResult::Ok)
-    return;
-  std::vector<int> rows;
-  for (int i = 0; i < vsData_->SelectedRows(); ++i) rows.push_back(vsData_->SelectedRow(i));
-  std::sort(rows.rbegin(), rows.rend());
-  for (int row : rows) vsData_->RemoveItem(row);
-  GridCalculate();
+  try {
+    if (MsgBox(GetLangString(kConfirmDelete), MsgIcon::Question, MsgButtons::OkCancel,
+               windowTitle(), this) != MsgResult::Ok)
+      return;
+    std::vector<int> rows;
+    for (int i = 0; i < vsData_->SelectedRows(); ++i) rows.push_back(vsData_->SelectedRow(i));
+    std::sort(rows.rbegin(), rows.rend());
+    for (int row : rows) vsData_->RemoveItem(row);
+    GridCalculate();
+  } catch (const std::exception& e) {
+    showError(QString::fromUtf8(e.what()));
+  }
 }
 
 }  // namespace rd

@@ -36,6 +36,9 @@ class frmMultiEdit : public MasterDetailWindow {
 
  private:
   void OpenRowEditor(int mode, int row);
+  // Splits the relation; false when it does not name a master field of
+  // this window and a detail field.
+  bool linksMasterField(QString* masterField, QString* detailField) const;
 
   QPushButton* cmdListAdd_;
   QPushButton* cmdListModify_;

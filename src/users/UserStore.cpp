@@ -3,6 +3,7 @@
 #include <QVariantList>
 
 #include "core/Globals.h"
+#include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
@@ -43,19 +44,23 @@ bool UserStore::Load(qlonglong id, UserRecord& user, QString* error) {
   if (rs.Eof()) return Fail(error, QString());
   user.userName = rs.Value(QStringLiteral("UserName")).toString();
   user.password = rs.Value(QStringLiteral("Password")).toString();
-  user.isEnable = rs.Value(QStringLiteral("IsEnable")).toInt() != 0;
-  user.isAdmin = rs.Value(QStringLiteral("IsAdmin")).toInt() != 0;
+  user.isEnable = VariantToBoolean(rs.Value(QStringLiteral("IsEnable")));
+  user.isAdmin = VariantToBoolean(rs.Value(QStringLiteral("IsAdmin")));
   return true;
 }
 
-bool UserStore::NameTaken(const QString& userName, qlonglong excludeId) {
-  if (!DbConnection) return false;
+std::optional<bool> UserStore::NameTaken(const QString& userName, qlonglong excludeId,
+                                         QString* error) {
+  if (NoConnection(error)) return std::nullopt;
   Recordset rs;
-  return rs.Open(QStringLiteral("select ID from tblUser where UserName=") +
-                     SqlLiteral(userName.trimmed()) + QStringLiteral(" and ID<>") +
-                     QString::number(excludeId),
-                 *DbConnection) &&
-         !rs.Eof();
+  if (!rs.Open(QStringLiteral("select ID from tblUser where UserName=") +
+                   SqlLiteral(userName.trimmed()) + QStringLiteral(" and ID<>") +
+                   QString::number(excludeId),
+               *DbConnection)) {
+    Fail(error, DbConnection->LastError());
+    return std::nullopt;
+  }
+  return !rs.Eof();
 }
 
 bool UserStore::Add(const UserRecord& user, QString* error) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <optional>
 
 #include "users/UserRecord.h"
 
@@ -12,8 +13,10 @@ class UserStore {
  public:
   // False when no user has that ID or the read failed.
   static bool Load(qlonglong id, UserRecord& user, QString* error = nullptr);
-  // True when a user other than excludeId holds the name (case ignored).
-  static bool NameTaken(const QString& userName, qlonglong excludeId);
+  // Whether a user other than excludeId holds the name (case ignored);
+  // nothing, with the error, when that could not be checked.
+  static std::optional<bool> NameTaken(const QString& userName, qlonglong excludeId,
+                                       QString* error);
   // Names and password are stored trimmed; an empty password as NULL.
   static bool Add(const UserRecord& user, QString* error);
   // Writes the user and moves the privilege rows of oldUserName to the new name.

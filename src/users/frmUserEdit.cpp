@@ -9,6 +9,7 @@
 
 #include "core/ModuleWindow.h"
 #include "core/modCommon.h"
+#include "core/modUser.h"
 #include "platform/ui/Ui.h"
 #include "users/UserStore.h"
 
@@ -100,7 +101,7 @@ bool frmUserEdit::GetData() {
     if (error.isEmpty())
       Warn(GetLangString(kUserGone));
     else
-      MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
+      ShowError(error);
     return false;
   }
   txtUserID_->setText(user.userName);
@@ -126,21 +127,28 @@ bool frmUserEdit::SaveData() {
   user.password = txtPassword_->text().trimmed();
   user.isEnable = chkValid_->isChecked();
   user.isAdmin = chkAdmin_->isChecked();
-  if (UserStore::NameTaken(user.userName, editMode_ == 0 ? 0 : id_)) {
+  QString error;
+  const std::optional<bool> taken =
+      UserStore::NameTaken(user.userName, editMode_ == 0 ? 0 : id_, &error);
+  if (!taken) {
+    ShowError(error);
+    return false;
+  }
+  if (*taken) {
     Warn(ReplaceParams(GetLangString(kNameTaken), {user.userName}));
     txtUserID_->setFocus();
     return false;
   }
-  QString error;
   const bool saved = editMode_ == 0 ? UserStore::Add(user, &error)
                                     : UserStore::Modify(id_, oldUserName_, user, &error);
   if (!saved) {
     if (error.isEmpty())
       Warn(GetLangString(kUserGone));
     else
-      MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
+      ShowError(error);
     return false;
   }
+  if (editMode_ != 0) RenameLoginUser(oldUserName_, user.userName);
   if (form_) form_->RefreshData(QString());
   return true;
 }
@@ -165,6 +173,10 @@ void frmUserEdit::cmdAdd_Click() {
 
 void frmUserEdit::Warn(const QString& text) {
   MsgBox(text, MsgIcon::Exclamation, MsgButtons::OkOnly, windowTitle(), this);
+}
+
+void frmUserEdit::ShowError(const QString& error) {
+  MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
 }
 
 }  // namespace rd

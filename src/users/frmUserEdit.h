@@ -50,6 +50,7 @@ class frmUserEdit : public QDialog {
   bool SaveData();
   void ClearFields();
   void Warn(const QString& text);
+  void ShowError(const QString& error);
 
   QLabel* lblUserID_;
   QLineEdit* txtUserID_;

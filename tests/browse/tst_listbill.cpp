@@ -4,6 +4,8 @@
 #include "browse/BillCopy.h"
 #include "browse/FillBillForm.h"
 #include "browse/frmListBill.h"
+#include "core/modCommon.h"
+#include "edit/FieldControls.h"
 #include "expressions/EditorFields.h"
 #include "platform/widgets/Toolbar.h"
 #include "platform/widgets/ToolbarButton.h"
@@ -57,6 +59,50 @@ class FakeEditor : public QDialog {
   int calculated = 0;
 };
 
+// An editor over real input controls: Customer (Text), Kind (ComboList of
+// Retail and Trade), Due (DateTime), Paid (Check); a grid with one line.
+class ControlsEditor : public QDialog, public FieldControls {
+  Q_OBJECT
+ public:
+  ControlsEditor() : FieldControls(this), grid(new FlexGrid(this)), toolbar(new Toolbar(this)) {
+    add("Customer", "Text", ControlKind::Text);
+    add("Kind", "ComboList", ControlKind::ComboList);
+    add("Due", "DateTime", ControlKind::DateTime);
+    add("Paid", "Check", ControlKind::Check);
+    Combo2[1]->addItems({"Retail", "Trade"});
+    SetFieldValue(ControlKind::Text, 1, "keep");
+    SetFieldValue(ControlKind::DateTime, 1, "2024-01-02 03:04:05");
+    grid->setObjectName("vsData");
+    grid->SetCols(2);
+    grid->SetColKey(1, "Item");
+    grid->AddItem(QString());
+    grid->SetTextMatrix(1, 1, "old");
+  }
+  Q_INVOKABLE void GridCalculate() { ++calculated; }
+  QStringList values() const {
+    QStringList out;
+    for (const FieldDef& field : Fields()) out << Value(field);
+    return out;
+  }
+  ToolbarButton* Button(const QString& tag) {
+    auto* b = new ToolbarButton("Copy", ToolbarButton::Default, toolbar);
+    b->SetTag(tag);
+    return b;
+  }
+  FlexGrid* grid;
+  Toolbar* toolbar;
+  int calculated = 0;
+
+ private:
+  void add(const QString& field, const QString& type, ControlKind kind) {
+    const int label = Label1.UBound() + 1;
+    Label1.Load(label);
+    int index = 0;
+    LoadControl(kind, &index);
+    Label1.SetTag(label, field + "|" + type + "|" + QString::number(index));
+  }
+};
+
 const QString kList = "select BillNo, Customer from tblBill order by BillNo";
 const QString kDetail = "select * from tblBillItem where BillNo='@BillNo' order by Item";
 
@@ -93,6 +139,8 @@ class TestListBill : public QObject {
     QTest::newRow("no detail mapping keeps the rows") << "B1" << header << "" << "Acme"
                                                       << QStringList{"old"};
     QTest::newRow("null header, no records") << "B2" << header << map << "" << QStringList{};
+    QTest::newRow("picked value holding ;") << "B;3" << header << map << "Semi"
+                                            << QStringList{"Bolt"};
   }
   void copy() {
     QFETCH(QString, picked);
@@ -100,6 +148,8 @@ class TestListBill : public QObject {
     QFETCH(QString, detailMap);
     QFETCH(QString, customer);
     QFETCH(QStringList, items);
+    browsefixture::Database::Exec("insert into tblBill values ('B;3', 'Semi', 0)");
+    browsefixture::Database::Exec("insert into tblBillItem values ('B;3', 'Bolt', 1)");
     FakeEditor editor;
     ToolbarButton* button = editor.Button("systemfunction=<ListBillForm:BillNo>|x|"
                                           "Customer=Customer;Paid=Paid;Note=Customer|" + detailMap);
@@ -136,6 +186,53 @@ class TestListBill : public QObject {
     QVERIFY(!FillBillForm(&editor, "M", editor.Button(tag), parameter1, "BillNo", "B1"));
     QCOMPARE(db_->Ui().boxes.size(), 1);
     QCOMPARE(editor.fields->FieldValue(ControlKind::Text, 1), QString("keep"));
+    QCOMPARE(editor.grid->Rows(), 2);
+    QCOMPARE(editor.grid->TextMatrix(1, 1), QString("old"));
+    QCOMPARE(editor.calculated, 0);
+  }
+
+  // A value a control cannot take stops the copy before the grid is
+  // touched, and the fields already written get their old values back.
+  void headerValueTheFieldCannotTake_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("due");
+    QTest::addColumn<QString>("paid");
+    QTest::addColumn<QString>("refused");  // field and value; empty when all are taken
+    QTest::newRow("every value taken") << "Trade" << "2024-03-01 10:15:00" << "1" << "";
+    QTest::newRow("list without the item") << "Wholesale" << "2024-03-01" << "1"
+                                           << "Kind|Wholesale";
+    QTest::newRow("not a date") << "Trade" << "soon" << "1" << "Due|soon";
+    QTest::newRow("check neither yes nor no") << "Trade" << "2024-03-01" << "maybe"
+                                              << "Paid|maybe";
+  }
+  void headerValueTheFieldCannotTake() {
+    QFETCH(QString, kind);
+    QFETCH(QString, due);
+    QFETCH(QString, paid);
+    QFETCH(QString, refused);
+    browsefixture::Database::Exec("create table tblHead (BillNo text, Customer text, Kind text, "
+                                  "Due text, Paid text)");
+    browsefixture::Database::Exec(QString("insert into tblHead values ('B1', 'Acme', '%1', '%2', "
+                                          "'%3')").arg(kind, due, paid));
+    ControlsEditor editor;
+    const QStringList before = editor.values();
+    ToolbarButton* button = editor.Button(
+        "f|p|Customer=Customer;Kind=Kind;Due=Due;Paid=Paid|Item=Item");
+    const bool copied = FillBillForm(
+        &editor, "M", button, kList + ";select * from tblHead where BillNo='@BillNo';" + kDetail,
+        "BillNo", "B1");
+    if (refused.isEmpty()) {
+      QVERIFY(copied);
+      QCOMPARE(db_->Ui().boxes.size(), 0);
+      QCOMPARE(editor.values(), QStringList({"Acme", "Trade", "2024-03-01 10:15:00", "1"}));
+      QCOMPARE(editor.grid->Rows(), 3);
+      QCOMPARE(editor.grid->TextMatrix(2, 1), QString("Nut"));
+      QCOMPARE(editor.calculated, 1);
+      return;
+    }
+    QVERIFY(!copied);
+    QCOMPARE(db_->Ui().texts(), QStringList{ReplaceParams(GetLangString(1225), refused.split('|'))});
+    QCOMPARE(editor.values(), before);
     QCOMPARE(editor.grid->Rows(), 2);
     QCOMPARE(editor.grid->TextMatrix(1, 1), QString("old"));
     QCOMPARE(editor.calculated, 0);

@@ -6,6 +6,7 @@
 #include "core/DatabaseFile.h"
 #include "core/ServerBackupSql.h"
 #include "core/modBackup.h"
+#include "core/modDatabase.h"
 
 using namespace rd;
 
@@ -147,7 +148,7 @@ class tst_backup : public QObject {
     QFETCH(QString, database);
     QFETCH(QList<BackupFile>, files);
     QFETCH(QString, moves);
-    const QString head = "restore  database " + ServerBackupSql::QuoteName(database) +
+    const QString head = "restore  database " + QuoteName(database) +
                          " from   disk='F.bak' with REPLACE ";
     QCOMPARE(ServerBackupSql::Restore(database, "F.bak", kDataFolder, files), head + moves);
   }

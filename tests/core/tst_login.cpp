@@ -92,6 +92,32 @@ class TestCoreLogin : public QObject {
     QCOMPARE(UserInfo->IsAdmin, admin);
   }
 
+  // A disabled row of the same name stored first, then the row under test.
+  void flagForms_data() {
+    QTest::addColumn<QString>("isEnable");
+    QTest::addColumn<QString>("isAdmin");
+    QTest::addColumn<bool>("passes");
+    QTest::addColumn<bool>("admin");
+    QTest::newRow("True") << "'True'" << "'True'" << true << true;
+    QTest::newRow("-1") << "-1" << "-1" << true << true;
+    QTest::newRow("text 1") << "'1'" << "'True'" << true << true;
+    QTest::newRow("False") << "'False'" << "1" << false << false;
+    QTest::newRow("0") << "0" << "'True'" << false << false;
+  }
+  void flagForms() {
+    QFETCH(QString, isEnable);
+    QFETCH(QString, isAdmin);
+    QFETCH(bool, passes);
+    QFETCH(bool, admin);
+    QVERIFY(ExecuteSQL("insert into tblUser (UserName, [Password], IsEnable, IsAdmin) "
+                       "values ('gina', 'pw', 0, 0)"));
+    QVERIFY(ExecuteSQL("insert into tblUser (UserName, [Password], IsEnable, IsAdmin) "
+                       "values ('gina', 'pw', " + isEnable + ", " + isAdmin + ")"));
+    QCOMPARE(CheckUser("gina", "pw"), passes);
+    QVERIFY(SetLoginUser("gina"));
+    QCOMPARE(UserInfo->IsAdmin, admin);
+  }
+
   void loginOk_data() {
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("password");

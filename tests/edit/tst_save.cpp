@@ -28,6 +28,9 @@ class TestSave : public QObject {
   void templateFill();
   void calculatedCheckValue_data();
   void calculatedCheckValue();
+  void unchangedSaveKeepsTheRow_data();
+  void unchangedSaveKeepsTheRow();
+  void recordZeroIsARecord();
 };
 
 void TestSave::refusesWithItsMessage_data() {
@@ -315,6 +318,64 @@ void TestSave::calculatedCheckValue() {
   bench.Set("Active", expected == "0" ? "1" : "0");
   ExecCalculate(editor.Fields(), expression);
   QCOMPARE(bench.Get("Active"), expected);
+}
+
+
+// Opening a record in Modify and saving it unchanged leaves the stored row
+// exactly as it was (or, for a value over its maximum length, refuses the
+// save with the length message): nothing cut, no time lost, no number
+// turned into text.
+void TestSave::unchangedSaveKeepsTheRow_data() {
+  QTest::addColumn<QString>("definition");  // a change to Customer's field rows
+  QTest::addColumn<QString>("stored");      // a change to customer C001
+  QTest::addColumn<QString>("refusal");     // the message shown, empty when saved
+  QTest::newRow("text over its max length")
+      << "MaxLength=5 where Field='Name'" << "Name='Alder & Finch Ltd'" << "Name is too long.";
+  QTest::newRow("text area over its max length")
+      << "MaxLength=5, ControlType='TextArea' where Field='Remark'" << "Remark='Pays in 30 days'"
+      << "Remark is too long.";
+  QTest::newRow("date with time, date shown")
+      << "ControlType='DateTime', DisplayFormat='<GetFormatValue:yyyy-MM-dd>', "
+         "SaveFormat='<GetFormatValue:yyyy-MM-dd hh:mm:ss>' where Field='Phone'"
+      << "Phone='2024-01-15 09:30:00'" << QString();
+  QTest::newRow("grouped number")
+      << "DisplayFormat='<GetFormatValue:#,##0.00>' where Field='CreditLimit'"
+      << "CreditLimit=1234.5" << QString();
+  QTest::newRow("check 0") << QString() << "Active=0" << QString();
+  QTest::newRow("check 1") << QString() << "Active=1" << QString();
+  QTest::newRow("check 2") << QString() << "Active=2" << QString();
+}
+
+void TestSave::unchangedSaveKeepsTheRow() {
+  QFETCH(QString, definition);
+  QFETCH(QString, stored);
+  QFETCH(QString, refusal);
+  editorsupport::Bench bench;
+  if (!definition.isEmpty())
+    browsefixture::Database::Exec("update tblRecordset set " + definition +
+                                  " and RsName='Customer'");
+  browsefixture::Database::Exec("update Customer set " + stored + " where Code='C001'");
+  const QString dump =
+      "select quote(ID)||'|'||quote(Code)||'|'||quote(Name)||'|'||quote(City)||'|'||quote(Phone)"
+      "||'|'||quote(Email)||'|'||quote(CreditLimit)||'|'||quote(Active)||'|'||quote(Remark) "
+      "from Customer where Code='C001'";
+  const QString before = bench.Cell(dump);
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(1, bench.GridRow(2, "C001"));
+  QCOMPARE(editor.SaveData(), refusal.isEmpty());
+  QCOMPARE(bench.db.Ui().texts(), refusal.isEmpty() ? QStringList{} : QStringList{refusal});
+  QCOMPARE(bench.Cell(dump), before);
+}
+
+void TestSave::recordZeroIsARecord() {
+  editorsupport::Bench bench;
+  browsefixture::Database::Exec("update Customer set ID=0 where Code='C002'");
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(1, bench.GridRow(2, "C002"));
+  bench.Set("Name", "Birchwood Trading");
+  QVERIFY(editor.SaveData());
+  QVERIFY(bench.db.Ui().boxes.isEmpty());
+  QCOMPARE(bench.Cell("select Name from Customer where ID=0"), QString("Birchwood Trading"));
 }
 
 QTEST_MAIN(TestSave)

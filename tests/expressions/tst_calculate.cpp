@@ -2,6 +2,7 @@
 
 #include "support/ExprFixture.h"
 #include "expressions/clsCalculate.h"
+#include "expressions/modExpressions.h"
 
 using exprfixture::TestWindow;
 using rd::TagCall;
@@ -56,7 +57,7 @@ class TestCalculate : public QObject {
     grid->SetColKey(2, "Amount");
     grid->SetTextMatrix(0, 2, "99");  // the caption row is not summed
     grid->SetTextMatrix(1, 2, "10");
-    grid->SetTextMatrix(2, 2, "x");
+    grid->SetTextMatrix(2, 2, "");  // empty counts 0
     grid->SetTextMatrix(3, 2, "2.5");
     w.fields.vsData = grid;
     bool known = false;
@@ -129,6 +130,40 @@ class TestCalculate : public QObject {
   void failingQueryGivesEmptyText() {
     QCOMPARE(rd::clsCalculate().GetDBValue(TagCall::Value(nullptr, "select * from NoSuchTable")), "");
     QCOMPARE(ui_->boxes.size(), 1);  // the database's own error box
+  }
+
+  // Cells as a display format shows them are summed; a cell that is no
+  // number fails the sum with one message instead of counting 0.
+  void gridSum_data() {
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QString>("sum");
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("grouped") << QStringList{"1,234.50", "2"} << "1236.5" << false;
+    QTest::newRow("blanks count 0") << QStringList{" ", "3"} << "3" << false;
+    QTest::newRow("text") << QStringList{"10", "ten"} << "" << true;
+    QTest::newRow("comma after point") << QStringList{"1.234,5"} << "" << true;
+  }
+  void gridSum() {
+    QFETCH(QStringList, cells);
+    QFETCH(QString, sum);
+    QFETCH(bool, fails);
+    TestWindow w;
+    w.Add("Total", "Text");
+    w.Set("Total", "5");
+    auto* grid = new rd::FlexGrid(&w);
+    grid->SetCols(2);
+    grid->SetRows(int(cells.size()) + 1);
+    grid->SetColKey(1, "Amount");
+    for (int i = 0; i < cells.size(); ++i) grid->SetTextMatrix(i + 1, 1, cells[i]);
+    w.fields.vsData = grid;
+    rd::clsCalculate calculate;
+    QCOMPARE(calculate.GetGridColSum(TagCall::Value(&w.fields, "Amount")), sum);
+    QCOMPARE(calculate.Failed(), fails);
+    QCOMPARE(ui_->boxes.size(), fails ? 1 : 0);
+    ui_->boxes.clear();
+    // The master field keeps its value when the sum fails.
+    QCOMPARE(rd::ExecCalculate(w.fields, "Total=<GetGridColSum:Amount>"), !fails);
+    QCOMPARE(w.Value("Total"), fails ? QString("5") : sum);
   }
 
   void noGridSumsToZero() {

@@ -121,8 +121,8 @@ class TestExpressions : public QObject {
     TestWindow w;
     addFields(w);
     w.Set("X", "old");
-    rd::ExecCalculate(w.fields, "X=<Nothing:1>;A=<Nothing:2>");
-    QCOMPARE(w.Value("X"), "");
+    QVERIFY(!rd::ExecCalculate(w.fields, "X=<Nothing:1>;A=<Nothing:2>"));
+    QCOMPARE(w.Value("X"), "old");  // a failed tag stores nothing
     QCOMPARE(ui_->boxes.size(), 1);
     QCOMPARE(ui_->boxes[0].text, "The tag <Nothing:...> names no function.");
     QCOMPARE(ui_->boxes[0].title, "Test Editor");

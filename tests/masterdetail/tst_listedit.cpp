@@ -223,28 +223,42 @@ class tst_listedit : public QObject {
     QCOMPARE(grid.Rows(), 4);
   }
 
-  // The key is compared with the stored lines of the master being edited.
+  // The key is compared with the other rows of the list, as the save will
+  // write them: rows removed or added since loading count as they stand.
   void keyCheck_data() {
     QTest::addColumn<QString>("bill");
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("row");
+    QTest::addColumn<int>("removed");   // a row removed first, or -1
+    QTest::addColumn<QString>("added");  // an item added first, or empty
     QTest::addColumn<QString>("item");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("add a stored item") << kFirstBill << 0 << 0 << "I001" << true;
-    QTest::newRow("add a new item") << kFirstBill << 0 << 0 << "I004" << false;
-    QTest::newRow("modify keeps its own") << kFirstBill << 1 << 1 << "I001" << false;
-    QTest::newRow("modify to another's") << kFirstBill << 1 << 2 << "I001" << true;
-    QTest::newRow("new master, nothing stored") << QString() << 0 << 0 << "I001" << false;
-    QTest::newRow("quote in the key") << kFirstBill << 0 << 0 << "I0'1" << false;
+    QTest::newRow("add a listed item") << kFirstBill << 0 << 0 << -1 << "" << "I001" << true;
+    QTest::newRow("other case, blanks after") << kFirstBill << 0 << 0 << -1 << "" << "i001  " << true;
+    QTest::newRow("add a new item") << kFirstBill << 0 << 0 << -1 << "" << "I004" << false;
+    QTest::newRow("modify keeps its own") << kFirstBill << 1 << 1 << -1 << "" << "I001" << false;
+    QTest::newRow("modify to another's") << kFirstBill << 1 << 2 << -1 << "" << "I001" << true;
+    QTest::newRow("new master, nothing listed") << QString() << 0 << 0 << -1 << "" << "I001" << false;
+    QTest::newRow("quote in the key") << kFirstBill << 0 << 0 << -1 << "" << "I0'1" << false;
+    QTest::newRow("removed row's item again") << kFirstBill << 0 << 0 << 1 << "" << "I001" << false;
+    QTest::newRow("same new item twice") << QString() << 0 << 0 << -1 << "I004" << "I004" << true;
   }
   void keyCheck() {
     QFETCH(QString, bill);
     QFETCH(int, mode);
     QFETCH(int, row);
+    QFETCH(int, removed);
+    QFETCH(QString, added);
     QFETCH(QString, item);
     QFETCH(bool, refused);
     setLineField("ItemCode", "IsKey=1");
     FlexGrid& grid = *openMaster(bill).vsData();
+    if (removed > 0) QVERIFY(grid.RemoveItem(removed));
+    if (!added.isEmpty()) {
+      auto first = openRowEditor(0);
+      set(*first, "ItemCode", added);
+      QVERIFY(first->SaveData());
+    }
     const int rowsBefore = grid.Rows();
     auto editor = openRowEditor(mode, row);
     set(*editor, "ItemCode", item);

@@ -1,5 +1,6 @@
 #include <QGroupBox>
 #include <QtTest>
+#include <stdexcept>
 
 #include "core/modCommon.h"
 #include "edit/RecordForm.h"
@@ -61,6 +62,19 @@ class TestMultiEdit : public QObject {
       window.GridCalculate();
     }
   };
+
+  // Every row of a query of quote() columns, as SQL literals.
+  static QStringList exact(const QString& sql) {
+    rd::Recordset rs;
+    QStringList rows;
+    if (!rd::OpenRecordset(sql, rs)) return {"?"};
+    for (; !rs.Eof(); rs.MoveNext()) {
+      QStringList cells;
+      for (int i = 0; i < rs.FieldCount(); ++i) cells << rs.Fields(i).Text();
+      rows << cells.join('|');
+    }
+    return rows;
+  }
 
   static QString lines(const QString& billNo) {
     rd::Recordset rs;
@@ -171,6 +185,35 @@ class TestMultiEdit : public QObject {
     QCOMPARE(Database::Dump("SalesBillLine").filter("SB202402030002"), otherLines);
   }
 
+  // Every sample bill opened in Modify and saved unchanged keeps its
+  // stored values exactly, but for the modification audit columns and the
+  // lines' new record numbers.
+  void unchangedSaveKeepsTheBill_data() {
+    QTest::addColumn<int>("row");
+    for (int row = 1; row <= 3; ++row) QTest::addRow("bill %d", row) << row;
+  }
+  void unchangedSaveKeepsTheBill() {
+    QFETCH(int, row);
+    Database db;
+    const QString bills =
+        "select quote(ID), quote(BillNo), quote(BillDate), quote(CustCode), quote(CustName), "
+        "quote(Total), quote(Remark), quote(CreatedBy), quote(CreationDate) from SalesBill";
+    const QString billLines =
+        "select quote(BillNo), quote(ItemCode), quote(ItemName), quote(Qty), quote(Price), "
+        "quote(Amount) from SalesBillLine order by ID";
+    const QStringList billsBefore = exact(bills), linesBefore = exact(billLines);
+    Editor e(1, row);
+    QVERIFY(e.loaded);
+    QVERIFY(e.window.SaveData());
+    QCOMPARE(exact(bills), billsBefore);
+    QStringList linesAfter = exact(billLines);
+    // The bill's lines are written again after the others.
+    QStringList sortedBefore = linesBefore, sortedAfter = linesAfter;
+    sortedBefore.sort();
+    sortedAfter.sort();
+    QCOMPARE(sortedAfter, sortedBefore);
+  }
+
   void failedSaveLeavesEverything_data() {
     QTest::addColumn<int>("mode");
     QTest::newRow("add") << 0;
@@ -201,12 +244,18 @@ class TestMultiEdit : public QObject {
     QCOMPARE(e.opener.refreshes, 0);
   }
 
+  void unreadableLinesDoNotOpenTheEditor_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("add") << 0;
+    QTest::newRow("modify") << 1;
+  }
   void unreadableLinesDoNotOpenTheEditor() {
+    QFETCH(int, mode);
     Database db;
     Database::Exec("update tblRecordset set SelectSQL='select * from NoSuchLines' "
                    "where RsName='SalesBillLine'");
     const QStringList billLines = Database::Dump("SalesBillLine");
-    Editor e(1, 1);
+    Editor e(mode, 1);
     QVERIFY(!e.loaded);
     QCOMPARE(db.Ui().boxes.size(), 1);
     QCOMPARE(db.Ui().boxes[0].icon, rd::MsgIcon::Critical);
@@ -235,6 +284,45 @@ class TestMultiEdit : public QObject {
     const QString id = Database::Text("select max(ID) from SalesBill");
     QCOMPARE(id, QString("4"));
     QCOMPARE(lines(id), QString("I004x1 I006x2"));
+  }
+
+  // A relation whose master field is none of the window's fields would
+  // write lines linked to nothing; only a new master's ID is filled later.
+  void relationMustNameAMasterField_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("relation");
+    QTest::addColumn<bool>("withoutIdField");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("add, unknown field") << 0 << "BillNumber=BillNo" << false << false;
+    QTest::newRow("modify, unknown field") << 1 << "BillNumber=BillNo" << false << false;
+    QTest::newRow("modify, ID not a field") << 1 << "ID=BillNo" << true << false;
+    QTest::newRow("add, ID not a field") << 0 << "id=BillNo" << true << true;
+  }
+  void relationMustNameAMasterField() {
+    QFETCH(int, mode);
+    QFETCH(QString, relation);
+    QFETCH(bool, withoutIdField);
+    QFETCH(bool, saved);
+    Database db;
+    if (withoutIdField)
+      Database::Exec("delete from tblRecordset where RsName='SalesBill' and Field='ID'");
+    const QStringList bills = Database::Dump("SalesBill"), billLines = Database::Dump("SalesBillLine"),
+                      counters = Database::Dump("tblBillID");
+    Editor e(mode, 1, relation);
+    QVERIFY(e.loaded);
+    e.set("CustCode", "C004");
+    e.addLines({"I003,4,1"});
+    QCOMPARE(e.window.SaveData(), saved);
+    if (saved) {
+      QCOMPARE(db.Ui().boxes.size(), 0);
+      QCOMPARE(lines(Database::Text("select max(ID) from SalesBill")), QString("I003x4"));
+      return;
+    }
+    QCOMPARE(db.Ui().texts(), QStringList{rd::ReplaceParams(rd::GetLangString(1215), {relation})});
+    QCOMPARE(Database::Dump("SalesBill"), bills);
+    QCOMPARE(Database::Dump("SalesBillLine"), billLines);
+    QCOMPARE(Database::Dump("tblBillID"), counters);
+    QCOMPARE(e.opener.refreshes, 0);
   }
 
   void quoteInTheRelationValue() {
@@ -269,6 +357,33 @@ class TestMultiEdit : public QObject {
     e.window.cmdListDelete_Click();
     QCOMPARE(e.window.vsData()->Rows(), confirm ? 3 : 4);
     QCOMPARE(e.value("Total"), total);
+  }
+
+  // The delete handler keeps an error to itself: one critical message and
+  // the window goes on working.
+  void deleteThatFailsIsReported() {
+    struct FailingQuestionUi : ScriptedUi {
+      bool failed = false;
+      rd::MsgResult MsgBox(const QString& text, rd::MsgIcon icon, rd::MsgButtons buttons,
+                           const QString& title, QWidget* parent) override {
+        if (icon == rd::MsgIcon::Question && !failed) {
+          failed = true;
+          throw std::runtime_error("no answer");
+        }
+        return ScriptedUi::MsgBox(text, icon, buttons, title, parent);
+      }
+    };
+    Database db;
+    auto* ui = new FailingQuestionUi;
+    rd::Ui::Install(std::unique_ptr<rd::Ui>(ui));
+    Editor e(1, 1);
+    e.window.vsData()->SetRow(2);
+    e.window.cmdListDelete_Click();
+    QCOMPARE(ui->texts(), QStringList{"no answer"});
+    QCOMPARE(ui->boxes[0].icon, rd::MsgIcon::Critical);
+    QCOMPARE(e.window.vsData()->Rows(), 4);
+    e.window.cmdListDelete_Click();
+    QCOMPARE(e.window.vsData()->Rows(), 3);
   }
 };
 

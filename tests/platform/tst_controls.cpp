@@ -1,4 +1,6 @@
+#include <QClipboard>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 #include "platform/widgets/ControlArray.h"
@@ -7,6 +9,7 @@
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/Toolbar.h"
 #include "platform/widgets/TreeView.h"
+#include "platform/widgets/TypingLimit.h"
 
 using namespace rd;
 
@@ -122,6 +125,63 @@ class TestControls : public QObject {
     QCOMPARE(p.ValueText(), QString("2024-03-05 14:07:09"));
     QVERIFY(p.SetValue(QVariant(QDate(2023, 1, 2))));
     QCOMPARE(p.Value(), QDateTime(QDate(2023, 1, 2), QTime(0, 0)));
+  }
+
+  // The time of day survives a date-only format; an edit changes only
+  // the parts the format shows.
+  void pickerKeepsWhatItDoesNotShow() {
+    DTPicker p;
+    QVERIFY(p.SetValue(QVariant("2024-01-15 09:30:45")));
+    p.SetCustomFormat("yyyy-MM-dd");
+    QCOMPARE(p.ValueText(), QString("2024-01-15 09:30:45"));
+    p.show();
+    p.setFocus();
+    p.setCurrentSection(QDateTimeEdit::YearSection);
+    QTest::keyClick(&p, Qt::Key_Up);
+    QCOMPARE(p.ValueText(), QString("2025-01-15 09:30:45"));
+    p.SetCustomFormat("yyyy-MM-dd HH:mm");
+    p.setCurrentSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClick(&p, Qt::Key_Up);
+    QCOMPARE(p.ValueText(), QString("2025-01-15 09:31:45"));
+  }
+
+  // Typing and pasting stop at the maximum length; text set from code is
+  // never cut, and a longer text may shrink but not grow.
+  void typingLimit_data() {
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("typing stops") << "abc" << "defg" << false << "abcde";
+    QTest::newRow("paste cut to fit") << "abc" << "12345" << true << "abc12";
+    QTest::newRow("longer text kept") << "Alder & Finch Ltd" << "" << false << "Alder & Finch Ltd";
+    QTest::newRow("longer text does not grow") << "Alder & Finch" << "x" << false << "Alder & Finch";
+    QTest::newRow("longer text no paste") << "Alder & Finch" << "xy" << true << "Alder & Finch";
+  }
+  void typingLimit() {
+    QFETCH(QString, initial);
+    QFETCH(QString, typed);
+    QFETCH(bool, paste);
+    QFETCH(QString, expected);
+    QLineEdit line;
+    QPlainTextEdit area;
+    LimitTyping(&line, 5);
+    LimitTyping(&area, 5);
+    line.setText(initial);
+    area.setPlainText(initial);
+    for (QWidget* edit : {static_cast<QWidget*>(&line), static_cast<QWidget*>(&area)}) {
+      edit->show();
+      edit->setFocus();
+      QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
+      if (paste) {
+        QGuiApplication::clipboard()->setText(typed);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+      } else {
+        QTest::keyClicks(edit, typed);
+      }
+    }
+    QCOMPARE(line.text(), expected);
+    QCOMPARE(area.toPlainText(), expected);
   }
 
   void imageListByKeyAndIndex() {

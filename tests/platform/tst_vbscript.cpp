@@ -199,7 +199,11 @@ class TestVbScript : public QObject {
     row("numeric exponent", "IsNumeric(\"-1e3\")", "Boolean True");
     row("numeric letters", "IsNumeric(\"12a\")", "Boolean False");
     row("numeric blank", "IsNumeric(\"\")", "Boolean False");
-    row("numeric thousands", "IsNumeric(\"1,000\")", "Boolean False");
+    row("numeric thousands", "IsNumeric(\"1,000\")", "Boolean True");
+    row("numeric grouped decimal", "IsNumeric(\"-1,234.50\")", "Boolean True");
+    row("numeric comma after point", "IsNumeric(\"1.234,5\")", "Boolean False");
+    row("cdbl grouped", "CDbl(\"1,234.50\")", "Double 1234.5");
+    row("grouped text in arithmetic", "\"1,234.50\"*2", "Double 2469");
     row("numeric empty", "IsNumeric(Empty)", "Boolean True");
     row("numeric null", "IsNumeric(Null)", "Boolean False");
     row("is empty", "IsEmpty(abc)", "Boolean True");

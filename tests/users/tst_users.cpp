@@ -3,8 +3,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "browse/modToolbar.h"
 #include "core/Globals.h"
 #include "core/modDatabase.h"
+#include "platform/ini/Ini.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/Toolbar.h"
@@ -41,6 +43,7 @@ class Database {
   ~Database() {
     ScriptedUi::Uninstall();
     rd::DbConnection.reset();
+    rd::UserInfo.reset();
   }
   static void Exec(const QString& sql) {
     QString error;
@@ -53,6 +56,7 @@ class Database {
     return v.isNull() ? QStringLiteral("<null>") : v.toString();
   }
   static int Count(const QString& sql) { return Value(sql).toInt(); }
+  static QString IniLoginUser() { return rd::Ini::Read(rd::ConfigFile, "System", "LoginUser"); }
   static qlonglong IdOf(const QString& name) {
     return Value("select ID from tblUser where UserName=" + rd::SqlLiteral(name)).toLongLong();
   }
@@ -108,6 +112,14 @@ void Click(rd::frmUser& w, const QString& key) {
   button->trigger();
 }
 
+// The editor in modify mode on the user of that name, its row loaded.
+void OpenToModify(rd::frmUserEdit& e, const QString& name) {
+  e.SetEditMode(1);
+  e.SetID(Database::IdOf(name));
+  e.SetOldUserName(name);
+  QVERIFY(e.GetData());
+}
+
 void Fill(rd::frmUserEdit& e, const QString& name, const QString& password, bool valid,
           bool admin) {
   e.txtUserID()->setText(name);
@@ -138,6 +150,11 @@ class TestUsers : public QObject {
   void renameMovesPrivileges_data();
   void renameMovesPrivileges();
   void failedRenameKeepsPrivileges();
+  void renameFollowsLoginUser_data();
+  void renameFollowsLoginUser();
+  void failedNameCheckStopsSave();
+  void storedFlagForms_data();
+  void storedFlagForms();
   void getDataShowsStoredValues();
   void saveAndAddInModifyModeThenAdds();
   void saveRefreshesTheList();
@@ -379,6 +396,9 @@ void TestUsers::failedRenameKeepsPrivileges() {
   db.Exec(
       "create trigger keepClerk before update on tblUser when old.UserName='clerk' "
       "begin select raise(abort, 'clerk is kept'); end");
+  rd::UserInfo = std::make_unique<rd::clsUserInfo>();
+  rd::UserInfo->LoginUser = "clerk";
+  QVERIFY(rd::Ini::Write(rd::ConfigFile, "System", "LoginUser", "clerk"));
   rd::frmUserEdit e;
   e.SetEditMode(1);
   e.SetID(db.IdOf("clerk"));
@@ -391,6 +411,91 @@ void TestUsers::failedRenameKeepsPrivileges() {
   QVERIFY(db.Ui().boxes[0].text.contains("clerk is kept"));
   QVERIFY(e.isVisible());
   QCOMPARE(db.Count("select count(*) from tblPrivilege where UserName='clerk'"), 2);
+  QCOMPARE(rd::UserInfo->LoginUser, QString("clerk"));
+  QCOMPARE(db.IniLoginUser(), QString("clerk"));
+}
+
+void TestUsers::renameFollowsLoginUser_data() {
+  QTest::addColumn<QString>("loggedIn");
+  QTest::addColumn<QString>("stored");
+  QTest::addColumn<QString>("newName");
+  QTest::addColumn<QString>("loggedInAfter");
+  QTest::addColumn<QString>("storedAfter");
+  QTest::newRow("the logged-in user") << "clerk" << "clerk" << "cashier" << "cashier"
+                                      << "cashier";
+  QTest::newRow("stored as typed, other case") << "clerk" << "CLERK" << "cashier" << "cashier"
+                                               << "cashier";
+  QTest::newRow("case only") << "clerk" << "clerk" << "Clerk" << "Clerk" << "Clerk";
+  QTest::newRow("another user") << "admin" << "admin" << "cashier" << "admin" << "admin";
+  QTest::newRow("stored only") << "admin" << "clerk" << "cashier" << "admin" << "cashier";
+  QTest::newRow("logged in only") << "clerk" << "admin" << "cashier" << "cashier" << "admin";
+}
+
+void TestUsers::renameFollowsLoginUser() {
+  QFETCH(QString, loggedIn);
+  QFETCH(QString, stored);
+  QFETCH(QString, newName);
+  QFETCH(QString, loggedInAfter);
+  QFETCH(QString, storedAfter);
+  Database db;
+  rd::UserInfo = std::make_unique<rd::clsUserInfo>();
+  rd::UserInfo->LoginUser = loggedIn;
+  QVERIFY(rd::Ini::Write(rd::ConfigFile, "System", "LoginUser", stored));
+  rd::frmUserEdit e;
+  OpenToModify(e, "clerk");
+  e.txtUserID()->setText(newName);
+  e.cmdSave()->click();
+  QCOMPARE(db.Ui().boxes.size(), 0);
+  QCOMPARE(rd::UserInfo->LoginUser, loggedInAfter);
+  QCOMPARE(db.IniLoginUser(), storedAfter);
+  if (loggedIn == "clerk") QVERIFY(rd::HasPrivilege("Customers-Add-Browse"));
+}
+
+void TestUsers::failedNameCheckStopsSave() {
+  Database db;
+  // Without an ID column the name check fails while an insert would not.
+  db.Exec("drop table tblUser");
+  db.Exec("create table tblUser (UserName text, [Password] text, IsEnable integer, "
+          "IsAdmin integer)");
+  rd::frmUserEdit e;
+  e.show();
+  Fill(e, "bob", "", true, false);
+  e.cmdSave()->click();
+  QCOMPARE(db.Ui().boxes.size(), 1);
+  QCOMPARE(db.Ui().boxes[0].icon, rd::MsgIcon::Critical);
+  QVERIFY2(db.Ui().boxes[0].text.contains("ID"), qPrintable(db.Ui().boxes[0].text));
+  QVERIFY(e.isVisible());
+  QCOMPARE(db.Count("select count(*) from tblUser"), 0);
+}
+
+void TestUsers::storedFlagForms_data() {
+  QTest::addColumn<QString>("isEnable");
+  QTest::addColumn<QString>("isAdmin");
+  QTest::addColumn<bool>("valid");
+  QTest::addColumn<bool>("admin");
+  QTest::newRow("True, False") << "'True'" << "'False'" << true << false;
+  QTest::newRow("-1, True") << "-1" << "'True'" << true << true;
+  QTest::newRow("text 1, -1") << "'1'" << "-1" << true << true;
+  QTest::newRow("0, 1") << "0" << "1" << false << true;
+  QTest::newRow("False, 0") << "'False'" << "0" << false << false;
+}
+
+void TestUsers::storedFlagForms() {
+  QFETCH(QString, isEnable);
+  QFETCH(QString, isAdmin);
+  QFETCH(bool, valid);
+  QFETCH(bool, admin);
+  Database db;
+  db.Exec("update tblUser set IsEnable=" + isEnable + ", IsAdmin=" + isAdmin +
+          " where UserName='clerk'");
+  rd::frmUserEdit e;
+  OpenToModify(e, "clerk");
+  QCOMPARE(e.chkValid()->isChecked(), valid);
+  QCOMPARE(e.chkAdmin()->isChecked(), admin);
+  e.cmdSave()->click();
+  QCOMPARE(db.Ui().boxes.size(), 0);
+  QCOMPARE(db.Value("select IsEnable||IsAdmin from tblUser where UserName='clerk'"),
+           QString("%1%2").arg(int(valid)).arg(int(admin)));
 }
 
 void TestUsers::getDataShowsStoredValues() {

@@ -367,7 +367,7 @@ VbValue VbFunctions::Call(int id, const VbValue* a, int count) {
       const VbValue& v = a[0];
       if (v.IsString()) {
         double d;
-        return VbValue::Boolean(VbValue::ParseNumber(v.RawText(), &d));
+        return VbValue::Boolean(VbValue::TextToNumber(v.RawText(), &d));
       }
       return VbValue::Boolean(!v.IsNull() && v.type() != Type::Date);
     }

@@ -107,7 +107,7 @@ VbValue VbValue::FromVariant(const QVariant& value) {
 VbValue VbValue::FromOperandText(const QString& text) {
   if (text.isEmpty()) return Null();
   double number = 0;
-  if (!ParseNumber(text, &number)) return VbValue(text);
+  if (!TextToNumber(text, &number)) return VbValue(text);
   bool radix = text.trimmed().startsWith(QLatin1Char('&'));
   bool whole = number == std::trunc(number) &&
                (radix || (!text.contains(QLatin1Char('.')) && !text.contains(QLatin1Char('e'), Qt::CaseInsensitive)));
@@ -139,7 +139,7 @@ double VbValue::ToDouble(int* error) const {
     case Type::Date: return double_;
     case Type::String: {
       double v = 0;
-      if (!ParseNumber(text_, &v)) fail(error, VbError::TypeMismatch);
+      if (!TextToNumber(text_, &v)) fail(error, VbError::TypeMismatch);
       return v;
     }
   }
@@ -197,7 +197,7 @@ bool VbValue::ToBoolean(int* error) const {
       if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
       if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
       double v = 0;
-      if (!ParseNumber(t, &v)) {
+      if (!TextToNumber(t, &v)) {
         fail(error, VbError::TypeMismatch);
         return false;
       }
@@ -276,6 +276,24 @@ bool VbValue::ParseNumber(const QString& text, double* value) {
   if (!ok || !std::isfinite(v)) return false;
   *value = v;
   return true;
+}
+
+bool VbValue::TextToNumber(const QString& text, double* value) {
+  if (!text.contains(QLatin1Char(','))) return ParseNumber(text, value);
+  QString t = text.trimmed();
+  int wholeEnd = 0;  // grouping only before the point or exponent
+  while (wholeEnd < t.size() && t[wholeEnd] != QLatin1Char('.') &&
+         t[wholeEnd].toLower() != QLatin1Char('e'))
+    ++wholeEnd;
+  auto isDigit = [&t](int i) {
+    return i >= 0 && i < t.size() && t[i].unicode() >= '0' && t[i].unicode() <= '9';
+  };
+  for (int i = wholeEnd - 1; i >= 0; --i) {
+    if (t[i] != QLatin1Char(',')) continue;
+    if (!isDigit(i - 1) || !isDigit(i + 1)) return false;
+    t.remove(i, 1);
+  }
+  return ParseNumber(t, value);
 }
 
 QString VbValue::NumberText(double value, int significantDigits) {

@@ -64,6 +64,10 @@ class VbValue {
   // The numeric-text rule (IsNumeric): blanks around, a sign, digits with
   // one point, an exponent, or &H / &O numbers; no thousands separators.
   static bool ParseNumber(const QString& text, double* value);
+  // A string converted to a number as the script language converts one
+  // (IsNumeric, CDbl, arithmetic): ParseNumber's forms, and in the whole
+  // part digit grouping with "," between digits ("1,234.50").
+  static bool TextToNumber(const QString& text, double* value);
   // CStr of a Double: 15 significant digits, no trailing zeros, "1E+15".
   static QString NumberText(double value, int significantDigits = 15);
   static double RoundHalfEven(double value) ;

@@ -17,11 +17,39 @@ QString Run(QChar letter, int length, int longest) {
 DTPicker::DTPicker(QWidget* parent) : QDateTimeEdit(parent) {
   setCalendarPopup(true);
   setDisplayFormat(kDefaultFormat);
-  setDateTime(QDateTime(QDate::currentDate(), QTime(0, 0)));
+  display(QDateTime(QDate::currentDate(), QTime(0, 0)));
+  connect(this, &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime& shown) {
+    if (!showing_) takeEdit(shown);
+  });
+}
+
+void DTPicker::display(const QDateTime& value) {
+  value_ = value;
+  showing_ = true;
+  setDateTime(value);
+  showing_ = false;
+}
+
+// Takes from an edited value the parts the display shows; the rest stays.
+void DTPicker::takeEdit(const QDateTime& shown) {
+  const Sections sections = displayedSections();
+  auto part = [sections](Sections which, int edited, int kept) {
+    return (sections & which) ? edited : kept;
+  };
+  const QDate d = value_.date(), e = shown.date();
+  QDate date(part(YearSection, e.year(), d.year()), part(MonthSection, e.month(), d.month()),
+             part(DaySection, e.day(), d.day()));
+  if (!date.isValid()) date = e;
+  const QTime t = value_.time(), u = shown.time();
+  const QTime time(part(HourSection | AmPmSection, u.hour(), t.hour()),
+                   part(MinuteSection, u.minute(), t.minute()),
+                   part(SecondSection, u.second(), t.second()),
+                   part(MSecSection, u.msec(), t.msec()));
+  value_ = QDateTime(date, time);
 }
 
 void DTPicker::SetValue(const QDateTime& value) {
-  if (value.isValid()) setDateTime(value);
+  if (value.isValid()) display(value);
 }
 
 bool DTPicker::SetValue(const QVariant& value) {
@@ -37,16 +65,21 @@ bool DTPicker::SetValue(const QVariant& value) {
       dt = ParseValue(value.toString());
   }
   if (!dt.isValid()) return false;
-  setDateTime(dt);
+  display(dt);
   return true;
 }
 
-QString DTPicker::ValueText() const { return dateTime().toString("yyyy-MM-dd hh:mm:ss"); }
+QString DTPicker::ValueText() const { return value_.toString("yyyy-MM-dd hh:mm:ss"); }
 
 void DTPicker::SetCustomFormat(const QString& format) {
   customFormat_ = format;
   const QString qt = ToQtFormat(format);
+  // A new format may drop what it does not show; the value is kept whole.
+  const QDateTime value = value_;
+  showing_ = true;
   setDisplayFormat(qt.trimmed().isEmpty() ? kDefaultFormat : qt);
+  showing_ = false;
+  display(value);
 }
 
 QDateTime DTPicker::ParseValue(const QString& text) {

@@ -11,7 +11,10 @@ class DTPicker : public QDateTimeEdit {
  public:
   explicit DTPicker(QWidget* parent = nullptr);
 
-  QDateTime Value() const { return dateTime(); }
+  // The whole value: the parts the display format hides (the time of day
+  // under a date-only format) are kept, and the user's edits change only
+  // the parts shown.
+  QDateTime Value() const { return value_; }
   void SetValue(const QDateTime& value);
   // Takes a date or date-time, or a text in one of the forms the program
   // writes ("yyyy-MM-dd hh:mm:ss", "yyyy-MM-dd", ISO); anything else leaves
@@ -35,7 +38,12 @@ class DTPicker : public QDateTimeEdit {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void display(const QDateTime& value);
+  void takeEdit(const QDateTime& shown);
+
   QString customFormat_;
+  QDateTime value_;
+  bool showing_ = false;
 };
 
 }  // namespace rd
