@@ -131,10 +131,7 @@ bool BillCopy::ApplyHeader(EditorFields& fields, QString* error) const {
     if (pair == header_.end()) continue;
     before.emplace_back(field, fields.Value(field));
     const QString& value = pair->second;
-    // A list without the item selects none instead of refusing it.
-    const bool taken = fields.SetValue(field, value) &&
-                       (field.kind != ControlKind::ComboList || fields.Value(field) == value);
-    if (!taken) {
+    if (!fields.SetValue(field, value)) {
       for (auto it = before.rbegin(); it != before.rend(); ++it)
         fields.SetValue(it->first, it->second);
       *error = ReplaceParams(GetLangString(kValueRefused), {field.Field(), value});

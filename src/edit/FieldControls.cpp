@@ -145,9 +145,11 @@ bool FieldControls::SetFieldValue(ControlKind kind, int index, const QString& va
       }
       break;
     case ControlKind::ComboList:
-      // A list takes only its own items: another text selects none.
+      // A list takes only its own items; empty text clears the choice.
       if (QComboBox* combo = Combo2[index]) {
-        combo->setCurrentIndex(combo->findText(value, Qt::MatchExactly));
+        const int item = combo->findText(value, Qt::MatchExactly);
+        if (item < 0 && !value.isEmpty()) return false;
+        combo->setCurrentIndex(item);
         return true;
       }
       break;

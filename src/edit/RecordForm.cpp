@@ -42,6 +42,13 @@ QString savedNumber(const FieldDef& field, const QString& value) {
   return value.trimmed().remove(QLatin1Char(','));
 }
 
+// Text as the database compares it: case and trailing blanks ignored.
+QString comparable(const QString& text) {
+  QString t = text;
+  while (t.endsWith(QLatin1Char(' '))) t.chop(1);
+  return t.toCaseFolded();
+}
+
 void setBackground(QWidget* control, bool readOnly) {
   if (!readOnly) return;
   QPalette palette = control->palette();
@@ -230,14 +237,6 @@ bool RecordForm::fail(const QString& text, const FieldDef& field) {
   if (QWidget* control = Control(field.kind, field.index)) control->setFocus();
   return false;
 }
-
-namespace {
-QString comparable(const QString& text) {
-  QString t = text;
-  while (t.endsWith(QLatin1Char(' '))) t.chop(1);
-  return t.toCaseFolded();
-}
-}  // namespace
 
 std::optional<bool> RecordForm::keyTaken(const FieldDef& field, const QString& key,
                                          const KeyScope& scope) const {
