@@ -3,6 +3,7 @@
 #include "browse/BrowseWindows.h"
 #include "core/CoreWindows.h"
 #include "core/modMain.h"
+#include "designer/DesignerWindows.h"
 #include "edit/EditWindows.h"
 #include "masterdetail/MasterDetailWindows.h"
 #include "users/UserWindows.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   rd::RegisterBrowseWindows();
   rd::RegisterEditWindows();
   rd::RegisterMasterDetailWindows();
+  rd::RegisterDesignerWindows();
   rd::RegisterUserWindows();
   return rd::RunApplication(app);
 }

@@ -28,6 +28,10 @@ namespace {
 constexpr int kDeleteQuestion = 1023;
 constexpr int kQueryCaption = 1024;
 constexpr int kRecordCount = 1006;
+
+constexpr FixedButton kListButtons[] = {{"Add", 1014},     {"Modify", 1015}, {"Delete", 1016},
+                                       {"Refresh", 1020}, {"Query", 1017},  {"Print", 1018},
+                                       {"Close", 1019}};
 }  // namespace
 
 BrowseWindow::BrowseWindow(QWidget* parent)
@@ -56,6 +60,8 @@ BrowseWindow::BrowseWindow(QWidget* parent)
 }
 
 void BrowseWindow::InitControl() { BuildToolbar(this, ModuleName(), QStringLiteral("Browse")); }
+
+void BrowseWindow::BuildListToolbar() { SetFixedButtons(*tbrMain_, kListButtons); }
 
 bool BrowseWindow::LoadSource(const QString& rsName, RecordSource& source) {
   bool missing = false;
@@ -92,10 +98,14 @@ bool BrowseWindow::RefreshData(const QString& filter) {
   return true;
 }
 
-void BrowseWindow::ShowTotals(const RecordSource& source, int recordCount) {
+void BrowseWindow::ShowRecordCount(int recordCount) {
   stbTemplate_->ClearPanels();
   stbTemplate_->AddPanel(ReplaceParams(GetLangString(kRecordCount), {QString::number(recordCount)}))
       ->SetAutoSize(StatusBarPanel::Spring);
+}
+
+void BrowseWindow::ShowTotals(const RecordSource& source, int recordCount) {
+  ShowRecordCount(recordCount);
   for (const RecordSource::FieldRow& f : source.Fields()) {
     if (f.totalSQL.isEmpty()) continue;
     stbTemplate_

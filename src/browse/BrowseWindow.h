@@ -66,6 +66,11 @@ class BrowseWindow : public QWidget, public ModuleWindow {
   // The record source's DeleteSQL with "@ID" filled; read by LoadDeleteTemplates.
   QString MasterDeleteStatement(qlonglong id) const;
 
+  // The fixed toolbar of the list windows: Add, Modify, Delete, Refresh,
+  // Query, Print and Close with their captions, tips and pictures.
+  void BuildListToolbar();
+  // The status bar holding only the record count.
+  void ShowRecordCount(int recordCount);
   bool DeleteData();
   bool QueryData();
   bool CanModify() const;

@@ -189,6 +189,19 @@ bool ExecuteButtonFunction(QWidget* window, const QString& moduleName, ToolbarBu
   return false;
 }
 
+void SetFixedButtons(Toolbar& toolbar, std::span<const FixedButton> buttons) {
+  for (const FixedButton& b : buttons) {
+    const QString key = QString::fromLatin1(b.key);
+    ToolbarButton* button = toolbar.Button(key);
+    if (!button) button = toolbar.AddButton(key);
+    if (!button) continue;
+    const QString caption = GetLangString(b.language);
+    button->SetCaption(caption);
+    button->SetToolTipText(caption);
+    button->SetImage(key);
+  }
+}
+
 void AddStandardImages(ImageList& images) {
   QStyle* style = QApplication::style();
   for (const StandardButton& b : kStandardButtons)

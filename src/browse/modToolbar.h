@@ -1,11 +1,13 @@
 #pragma once
 #include <QString>
+#include <span>
 
 class QWidget;
 
 namespace rd {
 
 class ImageList;
+class Toolbar;
 class ToolbarButton;
 
 // The privilege a toolbar button needs: module ID, button key and window
@@ -33,6 +35,16 @@ bool IsFullPath(const QString& path);
 // Runs the function in the button's tag; a function that cannot run shows
 // one message titled with the window's caption and gives false.
 bool ExecuteButtonFunction(QWidget* window, const QString& moduleName, ToolbarButton* button);
+
+// A button of a toolbar that is always the same: its key and the language
+// key of its caption.
+struct FixedButton {
+  const char* key;
+  int language;
+};
+// Adds the buttons the toolbar lacks, in order, and gives each its caption
+// as caption and tooltip and the picture of its key.
+void SetFixedButtons(Toolbar& toolbar, std::span<const FixedButton> buttons);
 
 // The pictures of the standard buttons, under their keys ("View", "Add",
 // "Modify", "Delete", "Query", "Print", "Refresh", "Close").

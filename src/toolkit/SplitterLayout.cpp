@@ -33,14 +33,14 @@ namespace SplitterLayout {
 
 PanePlacement FirstPane(const TwipsRect& e, int share, int tileMode) {
   if (tileMode == SideBySide)
-    return {e.Left, e.Top, unlessNegative(shareOf(e.Width, share)), unlessNegative(e.Height - 380)};
+    return {e.Left, e.Top, unlessNegative(shareOf(e.Width, share)), unlessNegative(e.Height - FrameHeight)};
   return {e.Left, e.Top, unlessNegative(e.Width), unlessNegative(shareOf(e.Height, share))};
 }
 
 PanePlacement SecondPane(const TwipsRect& e, const TwipsRect& l, int tileMode) {
   if (tileMode == SideBySide) {
     const int left = l.Left + l.Width + Gap;
-    return {left, e.Top, unlessNegative(e.Left + e.Width - left - 30), unlessNegative(e.Height - 380)};
+    return {left, e.Top, unlessNegative(e.Left + e.Width - left - 30), unlessNegative(e.Height - FrameHeight)};
   }
   const int top = l.Top + l.Height + Gap;
   return {e.Left, top, unlessNegative(e.Width), unlessNegative(e.Top + e.Height - top - 30)};

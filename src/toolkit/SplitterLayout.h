@@ -42,6 +42,8 @@ namespace SplitterLayout {
 constexpr int Gap = 100;
 constexpr int SideBySide = 1;
 constexpr int InitialShare = 35;
+// Of the splitter's height, what side-by-side panes leave below them.
+constexpr int FrameHeight = 380;
 
 // Sizes of `splitter` are not negative; `share` is a percentage.
 PanePlacement FirstPane(const TwipsRect& splitter, int share, int tileMode);

@@ -67,6 +67,13 @@ void ctlSplitterEx::Refresh() {
   refreshIfSplitter(second_);
 }
 
+void ctlSplitterEx::FillParentBelow(int top) {
+  const QWidget* parent = parentWidget();
+  if (!parent) return;
+  setGeometry(0, top, parent->width(),
+              parent->height() - top + Twips::ToPx(SplitterLayout::FrameHeight));
+}
+
 void ctlSplitterEx::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   Refresh();

@@ -26,6 +26,11 @@ class ctlSplitterEx : public QWidget {
   // brings oLeft, then oRight to the front.
   Q_INVOKABLE void AttachObjects(QWidget* oLeft, QWidget* oRight, bool InitZOrder);
   Q_INVOKABLE void Refresh();
+  // Covers the parent's client area below `top` pixels. The panes end
+  // FrameHeight above the splitter's bottom, room for a title bar and
+  // borders that a client area does not hold, so the splitter reaches that
+  // far past the parent's bottom edge and the panes end at it.
+  void FillParentBelow(int top);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -5,30 +5,18 @@
 #include "platform/db/Recordset.h"
 #include "platform/ui/Twips.h"
 #include "platform/widgets/FlexGrid.h"
-#include "platform/widgets/StatusBar.h"
-#include "platform/widgets/Toolbar.h"
-#include "platform/widgets/ToolbarButton.h"
 #include "users/UserStore.h"
 #include "users/frmUserEdit.h"
 
 namespace rd {
 
 namespace {
-constexpr int kRecordCount = 1006;
 constexpr int kEditCaption = 1021;
 constexpr int kFirstColumnHead = 1050;
 constexpr int kColumns = 5;
 // The window opens modally with this size, in twips.
 constexpr int kWidth = 9000;
 constexpr int kHeight = 6000;
-
-struct ButtonText {
-  const char* key;
-  int language;
-};
-constexpr ButtonText kButtons[] = {{"Add", 1014},     {"Modify", 1015}, {"Delete", 1016},
-                                   {"Refresh", 1020}, {"Query", 1017},  {"Print", 1018},
-                                   {"Close", 1019}};
 }  // namespace
 
 frmUser::frmUser(QWidget* parent) : BrowseWindow(parent) {
@@ -37,17 +25,7 @@ frmUser::frmUser(QWidget* parent) : BrowseWindow(parent) {
   InitControl();
 }
 
-void frmUser::InitControl() {
-  if (tbrMain()->ButtonCount() == 0)
-    for (const ButtonText& b : kButtons) tbrMain()->AddButton(QString::fromLatin1(b.key));
-  for (const ButtonText& b : kButtons) {
-    ToolbarButton* button = tbrMain()->Button(QString::fromLatin1(b.key));
-    const QString caption = GetLangString(b.language);
-    button->SetCaption(caption);
-    button->SetToolTipText(caption);
-    button->SetImage(QString::fromLatin1(b.key));
-  }
-}
+void frmUser::InitControl() { BuildListToolbar(); }
 
 bool frmUser::RefreshData(const QString& filter) {
   QString sql = QStringLiteral("select * from tblUser ");
@@ -61,10 +39,7 @@ bool frmUser::RefreshData(const QString& filter) {
   for (int c = 1; c <= kColumns && c < grid->Cols(); ++c)
     grid->SetTextMatrix(0, c, GetLangString(kFirstColumnHead + c));
   for (int c = 1; c < grid->Cols(); ++c) grid->SetColAlignment(c, Qt::AlignCenter);
-  stbTemplate()->ClearPanels();
-  stbTemplate()
-      ->AddPanel(ReplaceParams(GetLangString(kRecordCount), {QString::number(rs.RecordCount())}))
-      ->SetAutoSize(StatusBarPanel::Spring);
+  ShowRecordCount(rs.RecordCount());
   grid->Refresh();
   grid->setUpdatesEnabled(true);
   return true;

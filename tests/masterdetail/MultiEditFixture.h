@@ -10,32 +10,15 @@
 #include "core/ModuleWindow.h"
 #include "core/modDatabase.h"
 #include "platform/widgets/FlexGrid.h"
-#include "support/ScriptedUi.h"
-#include "support/TestProgramFolder.h"
+#include "support/SampleDatabase.h"
 
 namespace multieditfixture {
 
-class Database {
+class Database : public SampleDatabase {
  public:
   Database() {
-    QVERIFY2(folder_.Ok(), qPrintable(folder_.Error()));
-    rd::ConfigFile = folder_.File("Config.ini");
-    rd::LanguageFile = folder_.File("Language/1033.ini");
-    rd::ServerType = "ACCESS";
-    rd::DbConnection = rd::Connection::OpenSqlite(folder_.DatabasePath());
-    QVERIFY(rd::DbConnection);
     rd::UserInfo = std::make_unique<rd::clsUserInfo>();
     rd::UserInfo->LoginUser = "admin";
-    ui_ = ScriptedUi::Install();
-  }
-  ~Database() {
-    ScriptedUi::Uninstall();
-    rd::DbConnection.reset();
-    rd::UserInfo.reset();
-  }
-  static void Exec(const QString& sql) {
-    QString error;
-    QVERIFY2(rd::ExecuteSQL(sql, &error), qPrintable(error + " in " + sql));
   }
   static QString Text(const QString& sql) {
     rd::Recordset rs;
@@ -53,11 +36,6 @@ class Database {
     }
     return rows;
   }
-  ScriptedUi& Ui() { return *ui_; }
-
- private:
-  TestProgramFolder folder_;
-  ScriptedUi* ui_ = nullptr;
 };
 
 class Opener : public QWidget, public rd::ModuleWindow {

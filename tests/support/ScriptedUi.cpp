@@ -28,6 +28,11 @@ bool ScriptedUi::OpenUrl(const QString& url) {
   return true;
 }
 
+QString ScriptedUi::InputBox(const QString& prompt, const QString&, QWidget*) {
+  prompts << prompt;
+  return inputs.isEmpty() ? QString() : inputs.takeFirst();
+}
+
 QStringList ScriptedUi::texts() const {
   QStringList t;
   for (const Box& b : boxes) t << b.text;

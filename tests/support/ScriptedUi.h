@@ -23,10 +23,13 @@ class ScriptedUi : public rd::Ui {
   QString GetOpenFileName(const QString&, const QString&, const QString&, QWidget*) override;
   QString GetSaveFileName(const QString&, const QString&, const QString&, QWidget*) override;
   bool OpenUrl(const QString& url) override;
+  QString InputBox(const QString& prompt, const QString& title, QWidget*) override;
 
   QList<Box> boxes;
   QList<rd::MsgResult> answers;  // taken in order; Ok (or Cancel) when empty
   QStringList files;             // answers of the file dialogs, in order
   QStringList urls;              // addresses asked to open
+  QStringList inputs;            // answers of the input boxes, in order; "" when empty
+  QStringList prompts;           // prompts of the input boxes shown
   QStringList texts() const;
 };

@@ -10,23 +10,16 @@
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/Toolbar.h"
-#include "support/ScriptedUi.h"
-#include "support/TestProgramFolder.h"
+#include "support/SampleDatabase.h"
 #include "users/frmUser.h"
 #include "users/frmUserEdit.h"
 
 namespace {
 
 // The sample database with three users beside the administrator (ID 1).
-class Database {
+class Database : public SampleDatabase {
  public:
   Database() {
-    QVERIFY2(folder_.Ok(), qPrintable(folder_.Error()));
-    rd::ConfigFile = folder_.File("Config.ini");
-    rd::LanguageFile = folder_.File("Language/1033.ini");
-    rd::ServerType = "ACCESS";
-    rd::DbConnection = rd::Connection::OpenSqlite(folder_.DatabasePath());
-    QVERIFY(rd::DbConnection);
     for (const char* sql : {
              "insert into tblUser (UserName, [Password], IsEnable, IsAdmin) values "
              "('clerk', 'secret', 1, 0)",
@@ -38,16 +31,6 @@ class Database {
              "insert into tblPrivilege values ('nobody', 'Customers')",
          })
       Exec(sql);
-    ui_ = ScriptedUi::Install();
-  }
-  ~Database() {
-    ScriptedUi::Uninstall();
-    rd::DbConnection.reset();
-    rd::UserInfo.reset();
-  }
-  static void Exec(const QString& sql) {
-    QString error;
-    QVERIFY2(rd::ExecuteSQL(sql, &error), qPrintable(error + " in " + sql));
   }
   static QString Value(const QString& sql) {
     rd::Recordset rs;
@@ -60,11 +43,6 @@ class Database {
   static qlonglong IdOf(const QString& name) {
     return Value("select ID from tblUser where UserName=" + rd::SqlLiteral(name)).toLongLong();
   }
-  ScriptedUi& Ui() { return *ui_; }
-
- private:
-  TestProgramFolder folder_;
-  ScriptedUi* ui_ = nullptr;
 };
 
 // The list window with its editor run by the test instead of shown.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -59,6 +60,11 @@ QString Ui::GetSaveFileName(const QString& title, const QString& suggested, cons
 }
 
 bool Ui::OpenUrl(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
+
+QString Ui::InputBox(const QString& prompt, const QString& title, QWidget* parent) {
+  return QInputDialog::getText(parent ? parent : QApplication::activeWindow(),
+                               title.isEmpty() ? QApplication::applicationName() : title, prompt);
+}
 
 Ui& Ui::Instance() {
   if (!current()) current() = std::make_unique<Ui>();

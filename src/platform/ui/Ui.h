@@ -25,6 +25,9 @@ class Ui {
   virtual QString GetSaveFileName(const QString& title, const QString& suggested,
                                   const QString& filter, QWidget* parent = nullptr);
   virtual bool OpenUrl(const QString& url);
+  // One line of text asked for; empty when cancelled.
+  virtual QString InputBox(const QString& prompt, const QString& title = QString(),
+                           QWidget* parent = nullptr);
 
   static Ui& Instance();
   // Replaces the service (tests); null restores the real one.

@@ -1,0 +1,43 @@
+#include "users/PrivilegeItemStore.h"
+
+#include <QVariantList>
+
+#include "core/Globals.h"
+#include "platform/db/Connection.h"
+
+namespace rd {
+
+namespace {
+
+// A null QString would bind as NULL.
+QVariant Text(const QString& text) { return text.isNull() ? QString(QLatin1String("")) : text; }
+
+bool Run(const QString& sql, const QVariantList& values, QString* error) {
+  if (DbConnection && DbConnection->ExecuteBound(sql, values)) return true;
+  if (error)
+    *error = DbConnection ? DbConnection->LastError() : QStringLiteral("No database is open.");
+  return false;
+}
+
+}  // namespace
+
+bool PrivilegeItemStore::Add(const QString& menuId, const QString& name, const QString& description,
+                             const QString& mode, QString* error) {
+  return Run(
+      QStringLiteral("insert into tblPrivilegeID(MenuID,PriName,PriDesc,Mode) values(?,?,?,?)"),
+      {Text(menuId), Text(name), Text(description), Text(mode)}, error);
+}
+
+bool PrivilegeItemStore::Modify(const QString& menuId, const QString& name,
+                                const QString& description, const QString& mode, QString* error) {
+  return Run(
+      QStringLiteral("update tblPrivilegeID set PriDesc=?,Mode=? where MenuID=? and PriName=?"),
+      {Text(description), Text(mode), Text(menuId), Text(name)}, error);
+}
+
+bool PrivilegeItemStore::Delete(const QString& menuId, const QString& name, QString* error) {
+  return Run(QStringLiteral("delete from tblPrivilegeID where MenuID=? and PriName=?"),
+             {Text(menuId), Text(name)}, error);
+}
+
+}  // namespace rd
