@@ -8,6 +8,7 @@
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "platform/db/Recordset.h"
+#include "platform/widgets/ButtonRow.h"
 #include "platform/widgets/FlexGrid.h"
 
 namespace rd {
@@ -21,10 +22,7 @@ frmListBill::frmListBill(QWidget* parent)
   setWindowTitle(GetLangString(1116));
   vsData_->setObjectName(QStringLiteral("vsData"));
   cmdOK_->setDefault(true);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(cmdOK_);
-  buttons->addWidget(cmdCancel_);
+  QHBoxLayout* buttons = ButtonRow({cmdOK_, cmdCancel_});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(vsData_);
   layout->addLayout(buttons);

@@ -8,7 +8,6 @@
 #include "core/Globals.h"
 #include "core/WindowRegistry.h"
 #include "core/modCommon.h"
-#include "platform/ini/Ini.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/Ui.h"
 
@@ -52,11 +51,7 @@ void frmPrint::cmdOK_Click() {
     value = 0;
   else if (optPrint[1]->isChecked())
     value = 1;
-  if (!Ini::Write(ConfigFile, "Print", "Orientation", QString::number(value))) {
-    MsgBox(ReplaceParams(GetLangString(1217), {ConfigFile}), MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
-    return;
-  }
-  accept();
+  if (SaveSetting("Print", "Orientation", QString::number(value), this)) accept();
 }
 
 void frmPrint::cmdCancel_Click() { reject(); }

@@ -7,7 +7,6 @@
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "core/modUser.h"
-#include "platform/ini/Ini.h"
 
 namespace rd {
 
@@ -36,7 +35,7 @@ void frmChangeUser::cmdOK_Click() {
   }
   // The old window releases the old connection and user as it closes.
   if (mainWindow_ && !mainWindow_->close()) return;
-  Ini::Write(ConfigFile, "System", "LoginUser", user);
+  SaveSetting("System", "LoginUser", user, this);
   ServerType = type;
   DbConnection = std::move(fresh);
   UserInfo = std::make_unique<clsUserInfo>();

@@ -9,7 +9,6 @@
 #include "core/modBackup.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
-#include "platform/ini/Ini.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/Ui.h"
 
@@ -75,7 +74,8 @@ void frmConnect::cmdOK_Click() {
   }
   const std::pair<const char*, QString> saved[] = {
       {"ServerName", server}, {"UserID", user}, {"Password", password}, {"DataBaseName", database}};
-  for (const auto& [key, value] : saved) Ini::Write(ConfigFile, "System", key, value);
+  for (const auto& [key, value] : saved)
+    if (!SaveSetting("System", key, value, this)) break;
   accept();
 }
 

@@ -9,7 +9,6 @@
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "core/modUser.h"
-#include "platform/ini/Ini.h"
 #include "platform/ui/Twips.h"
 
 namespace rd {
@@ -63,7 +62,7 @@ void frmLogin::cmdOK_Click() {
     txtUserName->setFocus();
     return;
   }
-  Ini::Write(ConfigFile, "System", "LoginUser", user);
+  SaveSetting("System", "LoginUser", user, this);
   SetLoginUser(user);
   accept();
 }

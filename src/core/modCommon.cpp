@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "platform/ini/Ini.h"
 #include "platform/ui/ProgramFolder.h"
+#include "platform/ui/Ui.h"
 
 namespace rd {
 namespace {
@@ -16,6 +17,14 @@ bool isTrimmed(QChar c) { return c == ' ' || c == '\r' || c == '\n' || c == QCha
 
 QString GetIniString(const QString& section, const QString& key, const QString& file) {
   return TrimAll(Ini::Read(file, section, key));
+}
+
+bool SaveSetting(const QString& section, const QString& key, const QString& value,
+                 QWidget* parent) {
+  if (Ini::Write(ConfigFile, section, key, value)) return true;
+  MsgBox(ReplaceParams(GetLangString(1217), {ConfigFile}), MsgIcon::Critical, MsgButtons::OkOnly,
+         AppTitle, parent);
+  return false;
 }
 
 QString TrimLeft(const QString& s) {
@@ -56,7 +65,7 @@ int SystemDefaultLcid() {
   return 1033;
 }
 
-QString GetLanguageFile(const QString& lcidText) {
+QString GetLanguageFile(const QString& lcidText, bool* shipped) {
   bool ok = false;
   const int parsed = TrimAll(lcidText).toInt(&ok);
   const QString lcid = QString::number(ok ? parsed : SystemDefaultLcid());
@@ -66,7 +75,12 @@ QString GetLanguageFile(const QString& lcidText) {
     path = ProgramFolder::File("Language/1033.ini");
     LanguageID = "1033";
   }
-  return path;
+  // A file without the program's title is no language file.
+  const bool usable = !GetLangString(1000, path).isEmpty();
+  if (shipped) *shipped = !usable;
+  if (usable) return path;
+  LanguageID = "1033";
+  return QStringLiteral(":/shipped/Language/1033.ini");
 }
 
 QString GetLangString(int key, const QString& file) {

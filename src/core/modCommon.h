@@ -3,11 +3,18 @@
 #include <QStringList>
 #include <QVariant>
 
+class QWidget;
+
 namespace rd {
 
 // Value of key in section of an INI file, trimmed with TrimAll; "" when the
 // file or the key is missing. Values are cut to 254 bytes.
 QString GetIniString(const QString& section, const QString& key, const QString& file);
+
+// Writes a setting of Config.ini. A failure (a line break in the value,
+// a file that cannot be written) shows message 1217 and gives false.
+bool SaveSetting(const QString& section, const QString& key, const QString& value,
+                 QWidget* parent = nullptr);
 
 // Remove blanks, CR, LF and NUL (tabs are kept) from the start, the end or
 // both. The lvalue forms leave the trimmed text in their argument too.
@@ -20,8 +27,10 @@ QString TrimAll(const QString& s);
 
 // Path of Language/<LCID>.ini in the program folder for an LCID given as
 // text (empty or not a number: the system's default LCID); falls back to
-// Language/1033.ini when that file is absent. Sets LanguageID.
-QString GetLanguageFile(const QString& lcidText);
+// Language/1033.ini when that file is absent, and to the English texts
+// built into the program (*shipped set) when that file gives no texts.
+// Sets LanguageID.
+QString GetLanguageFile(const QString& lcidText, bool* shipped = nullptr);
 
 // The system's default LCID, from its locale.
 int SystemDefaultLcid();

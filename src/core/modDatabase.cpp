@@ -10,6 +10,7 @@ namespace rd {
 namespace {
 
 constexpr int kNoConnection = 1208;
+constexpr int kNulCharacter = 1271;
 
 }  // namespace
 
@@ -41,11 +42,13 @@ bool OpenRecordset(const QString& sql, Recordset& rs, int /*lockType*/) {
   QString error;
   if (!DbConnection)
     error = GetLangString(kNoConnection);
+  else if (sql.contains(QChar(0)))
+    error = GetLangString(kNulCharacter);
   else if (!rs.Open(sql, *DbConnection))
     error = rs.LastError();
   else
     return true;
-  MsgBox(error, MsgIcon::Critical);
+  MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, AppTitle);
   return false;
 }
 
@@ -82,6 +85,10 @@ bool ExecuteSQL(const QString& sql, QString* error, int* rowsAffected) {
     if (error) *error = GetLangString(kNoConnection);
     return false;
   }
+  if (sql.contains(QChar(0))) {
+    if (error) *error = GetLangString(kNulCharacter);
+    return false;
+  }
   if (DbConnection->Execute(NullLiteralsToNull(sql), rowsAffected)) return true;
   if (error) *error = DbConnection->LastError();
   return false;
@@ -89,13 +96,16 @@ bool ExecuteSQL(const QString& sql, QString* error, int* rowsAffected) {
 
 QString SqlStr(const QString& text) {
   QString t = text;
+  t.remove(QChar(Connection::TextMark));
   t.replace("'", "''");
-  return t.isEmpty() ? QStringLiteral("null") : t;
+  if (t.isEmpty()) return QStringLiteral("null");
+  // The typed word stays a word: only an empty value becomes NULL.
+  if (t == QLatin1String("null")) t += QChar(Connection::TextMark);
+  return t;
 }
 
 QString SqlLiteral(const QString& text) {
-  return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QLatin1String("''")) +
-         QLatin1Char('\'');
+  return QLatin1Char('\'') + (text.isEmpty() ? QString() : SqlStr(text)) + QLatin1Char('\'');
 }
 
 QString QuoteName(const QString& name) {

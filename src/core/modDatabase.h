@@ -36,7 +36,8 @@ QString NullLiteralsToNull(const QString& sql);
 // done. *rowsAffected, when given, counts the rows the statement changed.
 bool ExecuteSQL(const QString& sql, QString* error = nullptr, int* rowsAffected = nullptr);
 
-// Text for a quoted SQL literal: quotes doubled, empty text the word null.
+// Text for a quoted SQL literal: quotes doubled, empty text the word null
+// (which ExecuteSQL turns into NULL); the typed text "null" stays text.
 QString SqlStr(const QString& text);
 // text as a whole SQL literal: quoted, quotes doubled; empty text gives ''.
 QString SqlLiteral(const QString& text);

@@ -4,6 +4,7 @@
 
 #include "core/Globals.h"
 #include "core/StartupSteps.h"
+#include "core/SystemTables.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "core/modUser.h"
@@ -15,8 +16,12 @@ namespace rd {
 StartupOutcome Main(StartupSteps& steps) {
   UserInfo = std::make_unique<clsUserInfo>();
   ConfigFile = ProgramFolder::File("Config.ini");
-  LanguageFile = GetLanguageFile(GetIniString("System", "Language", ConfigFile));
+  bool shippedTexts = false;
+  LanguageFile = GetLanguageFile(GetIniString("System", "Language", ConfigFile), &shippedTexts);
   AppTitle = GetLangString(1000);
+  if (shippedTexts)
+    MsgBox(ReplaceParams(GetLangString(1272), {ProgramFolder::File("Language")}),
+           MsgIcon::Exclamation, MsgButtons::OkOnly, AppTitle);
 
   ServerType = GetIniString("System", "ServerType", ConfigFile);
   const QString serverName = GetIniString("System", "ServerName", ConfigFile);
@@ -32,6 +37,11 @@ StartupOutcome Main(StartupSteps& steps) {
       ReleaseGlobals();
       return StartupOutcome::Failed;
     }
+  }
+  if (const QString missing = MissingSystemTable(); !missing.isEmpty()) {
+    MsgBox(missing, MsgIcon::Critical, MsgButtons::OkOnly, AppTitle);
+    ReleaseGlobals();
+    return StartupOutcome::Failed;
   }
 
   const bool autoLogin = TextToBoolean(GetIniString("System", "AutoLogin", ConfigFile));

@@ -3,7 +3,6 @@
 #include "core/Globals.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
-#include "platform/ini/Ini.h"
 
 namespace rd {
 
@@ -27,6 +26,8 @@ bool CheckUser(const QString& user, const QString& password) {
   Recordset rs;
   if (!OpenRecordset("select * from tblUser where UserName=" + SqlLiteral(user), rs, 1))
     return false;
+  // Without a password column nobody gets in, not even with no password.
+  if (rs.FieldIndex("Password") < 0) return false;
   return FirstEnabled(rs) && password.toLower() == NullToStr(rs.Value("Password")).toLower();
 }
 
@@ -47,7 +48,7 @@ void RenameLoginUser(const QString& oldName, const QString& newName) {
   if (oldName.trimmed().isEmpty()) return;
   if (UserInfo && SameUser(UserInfo->LoginUser, oldName)) UserInfo->LoginUser = newName;
   if (!ConfigFile.isEmpty() && SameUser(GetIniString("System", "LoginUser", ConfigFile), oldName))
-    Ini::Write(ConfigFile, "System", "LoginUser", newName);
+    SaveSetting("System", "LoginUser", newName);
 }
 
 }  // namespace rd

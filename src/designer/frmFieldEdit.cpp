@@ -14,6 +14,7 @@
 #include "core/modDatabase.h"
 #include "designer/frmField.h"
 #include "platform/ui/Ui.h"
+#include "platform/widgets/ButtonRow.h"
 
 namespace rd {
 
@@ -80,11 +81,7 @@ frmFieldEdit::frmFieldEdit(QWidget* parent)
   fields->addWidget(chkAuto_, 5, 1, 1, 3);
   fields->addWidget(chkAllowEmpty_, 6, 1, 1, 3);
   fields->setColumnStretch(1, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(cmdSave_);
-  buttons->addWidget(cmdAdd_);
-  buttons->addWidget(cmdCancel_);
+  QHBoxLayout* buttons = ButtonRow({cmdSave_, cmdAdd_, cmdCancel_});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addLayout(buttons);

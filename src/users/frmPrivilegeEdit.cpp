@@ -10,6 +10,7 @@
 
 #include "core/modCommon.h"
 #include "platform/ui/Ui.h"
+#include "platform/widgets/ButtonRow.h"
 #include "platform/widgets/FlexGrid.h"
 #include "users/ModuleNodeTag.h"
 #include "users/PrivilegeItemStore.h"
@@ -51,10 +52,7 @@ frmPrivilegeEdit::frmPrivilegeEdit(QWidget* parent)
   fields->addWidget(txtDesc_, 1, 1);
   fields->addWidget(Label3_, 2, 0);
   fields->addWidget(cboMode_, 2, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(cmdSave_);
-  buttons->addWidget(cmdCancel_);
+  QHBoxLayout* buttons = ButtonRow({cmdSave_, cmdCancel_});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addLayout(buttons);

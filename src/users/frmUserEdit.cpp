@@ -11,6 +11,7 @@
 #include "core/modCommon.h"
 #include "core/modUser.h"
 #include "platform/ui/Ui.h"
+#include "platform/widgets/ButtonRow.h"
 #include "users/UserStore.h"
 
 namespace rd {
@@ -26,6 +27,7 @@ constexpr int kCancel = 1039;
 constexpr int kNameMissing = 1058;
 constexpr int kUserGone = 1216;
 constexpr int kNameTaken = 1218;
+constexpr int kLineBreak = 1270;
 }  // namespace
 
 frmUserEdit::frmUserEdit(QWidget* parent)
@@ -56,11 +58,7 @@ frmUserEdit::frmUserEdit(QWidget* parent)
   fields->addWidget(txtPassword_, 1, 1);
   fields->addWidget(chkValid_, 2, 1);
   fields->addWidget(chkAdmin_, 3, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(cmdSave_);
-  buttons->addWidget(cmdAdd_);
-  buttons->addWidget(cmdCancel_);
+  QHBoxLayout* buttons = ButtonRow({cmdSave_, cmdAdd_, cmdCancel_});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addLayout(buttons);
@@ -114,6 +112,13 @@ bool frmUserEdit::GetData() {
 bool frmUserEdit::ValidateData() {
   if (txtUserID_->text().trimmed().isEmpty()) {
     Warn(GetLangString(kNameMissing));
+    txtUserID_->setFocus();
+    return false;
+  }
+  // The name is written into the settings at login, one line per value.
+  const QString name = txtUserID_->text().trimmed();
+  if (name.contains('\n') || name.contains('\r')) {
+    Warn(ReplaceParams(GetLangString(kLineBreak), {lblUserID_->text()}));
     txtUserID_->setFocus();
     return false;
   }

@@ -25,7 +25,7 @@ class TestCoreDatabase : public QObject {
     QTest::addColumn<bool>("storedNull");
     QTest::addColumn<QString>("stored");
     QTest::newRow("empty") << "" << true << "";
-    QTest::newRow("typed null") << "null" << true << "";
+    QTest::newRow("typed null") << "null" << false << "null";
     QTest::newRow("apostrophe") << "it's" << false << "it's";
     QTest::newRow("quoted null") << "'null'" << false << "'null'";
     QTest::newRow("quoted null inside") << "a 'null' b" << false << "a 'null' b";
@@ -62,6 +62,8 @@ class TestCoreDatabase : public QObject {
 
   void executeFailureReported() {
     QString error;
+    QVERIFY(!ExecuteSQL(QString("insert into t (ID, Note) values (2, 'a") + QChar(0) + "b')", &error));
+    QCOMPARE(error, GetLangString(1271));
     QVERIFY(!ExecuteSQL("insert into missing values (1)", &error));
     QVERIFY(error.contains("missing"));
     DbConnection.reset();
@@ -74,7 +76,7 @@ class TestCoreDatabase : public QObject {
     QVERIFY(!OpenRecordset("select * from nowhere", rs));
     QCOMPARE(ui_->boxes.size(), 1);
     QCOMPARE(ui_->boxes[0].icon, MsgIcon::Critical);
-    QVERIFY(ui_->boxes[0].title.isEmpty());
+    QCOMPARE(ui_->boxes[0].title, AppTitle);
     QVERIFY(!rs.IsOpen());
     QVERIFY(rs.Eof());
     QVERIFY(OpenRecordset("select * from tblUser", rs));

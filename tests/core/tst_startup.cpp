@@ -1,6 +1,7 @@
 #include "CoreFixture.h"
 #include "core/StartupSteps.h"
 #include "core/modMain.h"
+#include "core/modUser.h"
 #include "platform/ini/Ini.h"
 
 using namespace rd;
@@ -152,12 +153,77 @@ class TestCoreStartup : public QObject {
     QCOMPARE(LanguageID, id);
   }
 
-  void missingLanguageGivesEmptyTexts() {
-    TestProgramFolder folder({}, false);
-    QFile::remove(folder.File("Language/1033.ini"));
-    LanguageFile = GetLanguageFile("1033");
-    QCOMPARE(LanguageFile, folder.File("Language/1033.ini"));
-    QCOMPARE(GetLangString(1000), QString(""));
+  // A language file that gives no texts falls back to the English texts
+  // built into the program, and start-up says so once.
+  void damagedLanguageFile_data() {
+    QTest::addColumn<QByteArray>("content");  // "dir" makes a folder of that name
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("empty") << QByteArray("");
+    QTest::newRow("not an INI file") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    QTest::newRow("a folder") << QByteArray("dir");
+  }
+  void damagedLanguageFile() {
+    QFETCH(QByteArray, content);
+    corefixture::Folder folder({{"ServerType", "ACCESS"}, {"DataBaseName", "RecordDesk.db"}});
+    const QString path = folder.Program().File("Language/1033.ini");
+    QFile::remove(path);
+    if (content == "dir") {
+      QVERIFY(QDir().mkpath(path));
+    } else if (!content.isNull()) {
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(content);
+    }
+    bool shipped = false;
+    QCOMPARE(GetLanguageFile("1033", &shipped), QString(":/shipped/Language/1033.ini"));
+    QVERIFY(shipped);
+    QCOMPARE(GetLangString(1014, ":/shipped/Language/1033.ini"), QString("Add"));
+
+    RecordedSteps steps;
+    steps.loginAccepts = true;
+    QCOMPARE(Main(steps), StartupOutcome::Running);
+    QCOMPARE(ui_->boxes.size(), 1);
+    QCOMPARE(ui_->boxes[0].title, QString("RecordDesk"));
+    QVERIFY2(ui_->boxes[0].text.startsWith("The language file"), qPrintable(ui_->boxes[0].text));
+  }
+
+  // A database that lacks what start-up reads is named, once, and nobody
+  // logs in; without a password column not even with an empty password.
+  void damagedDatabase_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no users") << "drop table tblUser" << "#1273";
+    QTest::newRow("no password column") << "alter table tblUser drop column [Password]" << "#1274";
+    QTest::newRow("no menu parent") << "alter table tblMenu drop column Parent" << "#1274";
+    QTest::newRow("no privileges") << "drop table tblPrivilege" << "#1273";
+  }
+  void damagedDatabase() {
+    QFETCH(QString, damage);
+    QFETCH(QString, message);
+    corefixture::Folder folder({{"ServerType", "ACCESS"},
+                                {"DataBaseName", "RecordDesk.db"},
+                                {"AutoLogin", "True"},
+                                {"LoginUser", "erin"},
+                                {"LoginPassword", ""}});
+    {
+      auto db = Connection::OpenSqlite(folder.Program().DatabasePath());
+      QVERIFY(db && db->Execute(damage));
+    }
+    RecordedSteps steps;
+    steps.loginAccepts = true;
+    QCOMPARE(Main(steps), StartupOutcome::Failed);
+    QCOMPARE(ui_->texts(), QStringList{message});
+    QCOMPARE(ui_->boxes[0].title, QString("App"));
+    QVERIFY(!steps.loginShown && !steps.mainShown);
+    QVERIFY(!UserInfo);
+  }
+
+  void noPasswordColumnLetsNobodyIn() {
+    corefixture::Folder folder;
+    folder.Open();
+    QVERIFY(DbConnection->Execute("alter table tblUser drop column [Password]"));
+    QVERIFY(!CheckUser("erin", ""));
+    QVERIFY(!CheckUser("dave", ""));
   }
 
   void iniValues_data() {

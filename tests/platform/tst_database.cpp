@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "platform/db/QueryGuard.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SqlScript.h"
 #include "platform/text/AnsiText.h"
@@ -212,6 +213,8 @@ class TestDatabase : public QObject {
     QTest::newRow("insert returning") << "insert into t (Name) values ('n') returning ID";
     QTest::newRow("with delete") << "with d as (select 1) delete from t";
     QTest::newRow("drop") << "drop table t";
+    QTest::newRow("attach") << "attach database 'made.db' as made";
+    QTest::newRow("begin") << "begin";
   }
   void readsRefuseStatementsThatWrite() {
     QFETCH(QString, sql);
@@ -224,6 +227,29 @@ class TestDatabase : public QObject {
     QVERIFY(db_->Query("select count(*), sum(Qty) from t", &r));
     QCOMPARE(r.Cell(0, 0), QVariant(3LL));
     QCOMPARE(r.Cell(0, 1), QVariant(6LL));
+  }
+
+  // The guard of the server path, which has no prepared statement to ask.
+  void singleQueries_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<bool>("query");
+    QTest::newRow("select") << "select ID, [Name] from t where Name='a;b' order by 1" << true;
+    QTest::newRow("trailing semicolon and note") << "select 1; -- note" << true;
+    QTest::newRow("common table") << "with x as (select ID from t) select * from x" << true;
+    QTest::newRow("writing word quoted") << "select 'delete' as [update] from t" << true;
+    QTest::newRow("subquery") << "select (select max(ID) from t) from t" << true;
+    QTest::newRow("two statements") << "select 1; delete from t" << false;
+    QTest::newRow("select into") << "select * into copy from t" << false;
+    QTest::newRow("with delete") << "with d as (select 1 as a) delete from t" << false;
+    QTest::newRow("update") << "update t set Qty=0" << false;
+    QTest::newRow("exec") << "exec sp_who" << false;
+    QTest::newRow("empty") << "  -- nothing" << false;
+    QTest::newRow("unbalanced") << "select (1" << false;
+  }
+  void singleQueries() {
+    QFETCH(QString, sql);
+    QFETCH(bool, query);
+    QCOMPARE(rd::IsSingleQuery(sql), query);
   }
 
   void transactionsNestByJoining() {

@@ -41,6 +41,13 @@ class TestIni : public QObject {
     QTest::newRow("empty file") << QByteArray() << "S" << "k" << "";
     QTest::newRow("truncated") << QByteArray("[S]\nk=v") << "S" << "k" << "v";
     QTest::newRow("long value cut") << QByteArray("[S]\nk=" + QByteArray(300, 'x') + "\n") << "S" << "k" << QString(254, 'x');
+    QTest::newRow("double quotes") << QByteArray("[S]\nk= \"My Data.db\" \n") << "S" << "k" << "My Data.db";
+    QTest::newRow("single quotes") << QByteArray("[S]\nk='a b'\n") << "S" << "k" << "a b";
+    QTest::newRow("mismatched quotes") << QByteArray("[S]\nk=\"a'\n") << "S" << "k" << "\"a'";
+    QTest::newRow("one quote") << QByteArray("[S]\nk=\"\n") << "S" << "k" << "\"";
+    QTest::newRow("latin-1 byte") << QByteArray("[S]\nk=M\xFCller\n") << "S" << "k" << "M\u00FCller";
+    QTest::newRow("utf-16 with bom")
+        << QByteArray("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xFC\0\r\0\n\0", 22) << "S" << "k" << "\u00FC";
     QTest::newRow("cut on character") << QByteArray("[S]\nk=" + QByteArray(253, 'x') + "\xC3\xA4" + "\n") << "S" << "k" << QString(253, 'x');
   }
   void read() {
@@ -64,6 +71,11 @@ class TestIni : public QObject {
                                        << QByteArray("[S]\nj=2\nK=new\n\n[T]\nx=1\n");
     QTest::newRow("append section") << QByteArray("[T]\nx=1\n") << QByteArray("[T]\nx=1\n[s]\nK=new\n");
     QTest::newRow("new file") << QByteArray() << QByteArray("[s]\r\nK=new\r\n");
+    QTest::newRow("other lines kept byte for byte")
+        << QByteArray("[S]\r\nname=M\xFCller\nk=1\r[T]\r\n") << QByteArray("[S]\r\nname=M\xFCller\nK=new\r[T]\r\n");
+    QTest::newRow("last line without end") << QByteArray("[S]\nj=2") << QByteArray("[S]\nj=2\nK=new\n");
+    QTest::newRow("utf-16 stays utf-16")
+        << QByteArray("\xFF\xFE[\0S\0]\0\n\0", 10) << QByteArray("\xFF\xFE[\0S\0]\0\n\0K\0=\0n\0e\0w\0\n\0", 22);
   }
   void write() {
     QFETCH(QByteArray, content);
@@ -72,6 +84,22 @@ class TestIni : public QObject {
     QVERIFY(rd::Ini::Write(path, "s", "K", "new"));
     QCOMPARE(read(path), expected);
     QCOMPARE(rd::Ini::Read(path, "S", "k"), QString("new"));
+  }
+
+  void lineBreaksAreRefused_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("value with LF") << "LoginUser" << "x\nLoginPassword=";
+    QTest::newRow("value with CR") << "LoginUser" << "x\r[Print]";
+    QTest::newRow("key with LF") << "Login\nUser" << "x";
+  }
+  void lineBreaksAreRefused() {
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    const QByteArray before("[System]\nLoginUser=admin\n");
+    const QString path = write(before);
+    QVERIFY(!rd::Ini::Write(path, "System", key, value));
+    QCOMPARE(read(path), before);
   }
 };
 

@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include "platform/db/QueryGuard.h"
 #include "platform/db/SqliteDialect.h"
 
 namespace rd {
@@ -178,7 +179,8 @@ QString Connection::SqlServerConnectionString(const QString& server, const QStri
 }
 
 QString Connection::Dialect(const QString& sql) const {
-  return sqlite_ ? SqliteDialect::Translate(sql) : sql;
+  const QString plain = QString(sql).remove(QChar(TextMark));
+  return sqlite_ ? SqliteDialect::Translate(plain) : plain;
 }
 
 bool Connection::Prepare(QSqlQuery& q, const QString& sql) {
@@ -280,8 +282,9 @@ bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
     SetError(error);
     return false;
   }
-  // A read never writes, whatever text reaches it.
-  if (!sqlite3_stmt_readonly(stmt.get())) {
+  // A read never writes, whatever text reaches it; attaching a file counts
+  // as a write, and so does anything that returns no columns.
+  if (!sqlite3_stmt_readonly(stmt.get()) || sqlite3_column_count(stmt.get()) == 0) {
     SetError(QStringLiteral("Only queries can be read into a recordset."));
     return false;
   }
@@ -327,6 +330,10 @@ bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
 }
 
 bool Connection::QueryOdbc(const QString& sql, QueryResult* out) {
+  if (!IsSingleQuery(sql)) {
+    SetError(QStringLiteral("Only queries can be read into a recordset."));
+    return false;
+  }
   QSqlQuery q(db_);
   q.setForwardOnly(true);
   if (!q.exec(Dialect(sql))) {

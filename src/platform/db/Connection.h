@@ -18,6 +18,11 @@ namespace rd {
 // Virtual so that tests can record the statements sent to a server.
 class Connection {
  public:
+  // Written after the text of a literal 'null' that holds the word null, so
+  // that it is not taken for the empty value; removed from every statement
+  // before it runs.
+  static constexpr char16_t TextMark = 0xFDD0;
+
   virtual ~Connection();
 
   // Fails (null) when the file is missing or is not a database; never

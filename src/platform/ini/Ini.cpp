@@ -2,35 +2,78 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <QStringList>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <optional>
+#include <vector>
 
 #include "platform/text/AnsiText.h"
 
 namespace rd {
 namespace {
 
-struct Lines {
-  QStringList lines;
-  QString eol = "\r\n";
-  bool bom = false;
+// One line of the file: its bytes and its line end, kept as they were.
+// The lines of a UTF-16 file are held as UTF-8 and written back as UTF-16.
+struct Line {
+  QByteArray text;
+  QByteArray eol;
 };
 
-Lines load(const QString& file) {
-  Lines out;
+struct Document {
+  std::optional<QStringConverter::Encoding> utf16;
+  QByteArray bom;
+  std::vector<Line> lines;
+  QByteArray eol = "\r\n";  // for lines the write adds
+};
+
+std::optional<QStringConverter::Encoding> utf16Of(const QByteArray& data) {
+  if (data.startsWith("\xFF\xFE")) return QStringConverter::Utf16LE;
+  if (data.startsWith("\xFE\xFF")) return QStringConverter::Utf16BE;
+  return std::nullopt;
+}
+
+Document load(const QString& file) {
+  Document doc;
   QFile f(file);
-  if (!f.open(QIODevice::ReadOnly)) return out;
+  if (!f.open(QIODevice::ReadOnly)) return doc;
   QByteArray data = f.readAll();
-  if (data.startsWith("\xEF\xBB\xBF")) {
-    out.bom = true;
+  if ((doc.utf16 = utf16Of(data))) {
+    doc.bom = data.left(2);
+    QStringDecoder decode(*doc.utf16);
+    data = QString(decode(data.mid(2))).toUtf8();
+  } else if (data.startsWith("\xEF\xBB\xBF")) {
+    doc.bom = data.left(3);
     data.remove(0, 3);
   }
-  if (!data.contains("\r\n") && data.contains('\n')) out.eol = "\n";
-  QString text = QString::fromUtf8(data);
-  text.replace("\r\n", "\n");
-  text.replace('\r', '\n');
-  out.lines = text.split('\n');
-  if (!out.lines.isEmpty() && out.lines.last().isEmpty()) out.lines.removeLast();
-  return out;
+  bool eolSeen = false;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < data.size(); ++i) {
+    const char c = data[i];
+    if (c != '\r' && c != '\n') continue;
+    const qsizetype length = c == '\r' && i + 1 < data.size() && data[i + 1] == '\n' ? 2 : 1;
+    doc.lines.push_back({data.mid(start, i - start), data.mid(i, length)});
+    if (!eolSeen) doc.eol = doc.lines.back().eol;
+    eolSeen = true;
+    i += length - 1;
+    start = i + 1;
+  }
+  if (start < data.size()) doc.lines.push_back({data.mid(start), QByteArray()});
+  return doc;
+}
+
+// A line as text: UTF-8 where it is valid, else one character per byte.
+QString decode(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringConverter::Utf8);
+  const QString text = utf8(bytes);
+  return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
+QByteArray serialize(const Document& doc) {
+  QByteArray body;
+  for (const Line& line : doc.lines) body += line.text + line.eol;
+  if (!doc.utf16) return doc.bom + body;
+  QStringEncoder encode(*doc.utf16);
+  return doc.bom + QByteArray(encode(QString::fromUtf8(body)));
 }
 
 // The section name of a line "[name]", or a null string when it is none.
@@ -51,12 +94,25 @@ bool keyMatches(const QString& line, const QString& key, QString* value) {
   return true;
 }
 
+// A value in one matching pair of quotes reads without them.
+QString unquoted(const QString& value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front())
+    return value.mid(1, value.size() - 2);
+  return value;
+}
+
+bool holdsLineBreak(const QString& text) {
+  return text.contains('\r') || text.contains('\n');
+}
+
 }  // namespace
 
 QString Ini::Read(const QString& file, const QString& section, const QString& key) {
-  Lines f = load(file);
+  const Document doc = load(file);
   bool inSection = false;
-  for (const QString& line : f.lines) {
+  for (const Line& raw : doc.lines) {
+    const QString line = decode(raw.text);
     QString s = sectionOf(line);
     if (!s.isNull()) {
       if (inSection) break;  // only the first section of that name counts
@@ -64,47 +120,48 @@ QString Ini::Read(const QString& file, const QString& section, const QString& ke
       continue;
     }
     QString value;
-    if (inSection && keyMatches(line, key, &value)) return CutToBytes(value, MaxValueBytes);
+    if (inSection && keyMatches(line, key, &value))
+      return CutToBytes(unquoted(value), MaxValueBytes);
   }
   return QString("");
 }
 
 bool Ini::Write(const QString& file, const QString& section, const QString& key,
                 const QString& value) {
-  Lines f = load(file);
-  const QString entry = key + "=" + value;
+  if (holdsLineBreak(section) || holdsLineBreak(key) || holdsLineBreak(value)) return false;
+  Document doc = load(file);
+  const QByteArray entry = (key + "=" + value).toUtf8();
   int sectionLine = -1;
   int lastInSection = -1;
-  for (int i = 0; i < f.lines.size(); ++i) {
-    QString s = sectionOf(f.lines[i]);
+  bool replaced = false;
+  for (int i = 0; i < int(doc.lines.size()) && !replaced; ++i) {
+    const QString line = decode(doc.lines[i].text);
+    QString s = sectionOf(line);
     if (!s.isNull()) {
       if (sectionLine >= 0) break;
-      if (s.compare(section.trimmed(), Qt::CaseInsensitive) == 0) {
-        sectionLine = i;
-        lastInSection = i;
-      }
+      if (s.compare(section.trimmed(), Qt::CaseInsensitive) == 0) sectionLine = lastInSection = i;
       continue;
     }
     if (sectionLine < 0) continue;
-    if (keyMatches(f.lines[i], key, nullptr)) {
-      f.lines[i] = entry;
-      sectionLine = -2;  // replaced
-      break;
+    if (keyMatches(line, key, nullptr)) {
+      doc.lines[i].text = entry;
+      replaced = true;
+    } else if (!line.trimmed().isEmpty()) {
+      lastInSection = i;
     }
-    if (!f.lines[i].trimmed().isEmpty()) lastInSection = i;
   }
-  if (sectionLine == -1) {
-    f.lines << "[" + section + "]" << entry;
-  } else if (sectionLine >= 0) {
-    f.lines.insert(lastInSection + 1, entry);
+  if (!replaced) {
+    std::vector<Line> added;
+    if (sectionLine < 0) added.push_back({("[" + section + "]").toUtf8(), doc.eol});
+    added.push_back({entry, doc.eol});
+    const int at = sectionLine < 0 ? int(doc.lines.size()) : lastInSection + 1;
+    // The line before gets an end of its own when it had none.
+    if (at > 0 && doc.lines[at - 1].eol.isEmpty()) doc.lines[at - 1].eol = doc.eol;
+    doc.lines.insert(doc.lines.begin() + at, added.begin(), added.end());
   }
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly)) return false;
-  QByteArray data;
-  if (f.bom) data = "\xEF\xBB\xBF";
-  data += f.lines.join(f.eol).toUtf8();
-  data += f.eol.toUtf8();
-  out.write(data);
+  out.write(serialize(doc));
   return out.commit();
 }
 

@@ -142,11 +142,18 @@ int VbDate::Weekday(double serial, int firstDay) {
   return (sundayBased - firstDay + 7) % 7 + 1;
 }
 
-int VbDate::WeekOfYear(double serial, int firstDay) {
+int VbDate::WeekOfYear(double serial, int firstDay, int firstWeek) {
+  // The first day of week 1 of a year.
+  auto weekOneStart = [&](int year) {
+    QDate first(year, 1, 1);
+    int daysBefore = Weekday(FromDateTime(first), firstDay) - 1;  // of that week, in the old year
+    bool tooShort = firstWeek == 2 ? daysBefore > 3 : firstWeek == 3 && daysBefore > 0;
+    return first.addDays(tooShort ? 7 - daysBefore : -daysBefore);
+  };
   QDate date = DatePart(serial);
-  QDate first(date.year(), 1, 1);
-  int offset = Weekday(FromDateTime(first), firstDay) - 1;
-  return (date.dayOfYear() - 1 + offset) / 7 + 1;
+  QDate start = weekOneStart(date.year());
+  if (date < start) start = weekOneStart(date.year() - 1);
+  return int(start.daysTo(date) / 7) + 1;
 }
 
 QString VbDate::MonthName(int month, bool abbreviate) {

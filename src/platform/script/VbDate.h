@@ -35,8 +35,9 @@ class VbDate {
 
   // 1..7 counted from firstDay (1 = Sunday .. 7 = Saturday; 0 means Sunday).
   static int Weekday(double serial, int firstDay = 1);
-  // The week of the year, the first week being the one of 1 January.
-  static int WeekOfYear(double serial, int firstDay = 1);
+  // The week of the year. Week 1 holds 1 January (firstWeek 1), or is the
+  // first with four days of the year (2), or the first whole one (3).
+  static int WeekOfYear(double serial, int firstDay = 1, int firstWeek = 1);
 
   static QString MonthName(int month, bool abbreviate);
   static QString DayName(int dayOfWeek, bool abbreviate);  // 1 = Sunday

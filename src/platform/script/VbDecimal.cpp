@@ -19,8 +19,8 @@ VbDecimal VbDecimal::FromDouble(double value, int significantDigits) {
 }
 
 void VbDecimal::RoundTo(int decimals, bool halfToEven) {
+  if (decimals >= digits_.size() - exponent_) return;  // no digit past the place kept
   int keep = exponent_ + decimals;
-  if (keep >= digits_.size()) return;
   if (keep < 0) {
     digits_.clear();
     return;

@@ -1,5 +1,6 @@
 #include "platform/script/VbOperators.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -12,7 +13,7 @@ namespace {
 using Type = VbValue::Type;
 
 // Ranks of the number types, least to most precise.
-enum Rank { RInteger = 1, RLong, RSingle, RDouble, RCurrency };
+enum Rank { RByte, RInteger, RLong, RSingle, RDouble, RCurrency };
 
 [[noreturn]] void raise(int number) { throw VbRaise{number, QString()}; }
 
@@ -28,6 +29,7 @@ int rankOf(const VbValue& v) {
     case Type::Empty:
     case Type::Boolean:
     case Type::Integer: return RInteger;
+    case Type::Byte: return RByte;
     case Type::Long: return RLong;
     case Type::Single: return RSingle;
     case Type::Currency: return RCurrency;
@@ -42,7 +44,8 @@ int resultRank(const VbValue& a, const VbValue& b) {
 }
 
 VbValue fitInteger(qint64 n, int rank) {
-  if (rank == RInteger && n >= -32768 && n <= 32767) return VbValue::Integer(int(n));
+  if (rank == RByte && n >= 0 && n <= 255) return VbValue::Byte(int(n));
+  if (rank <= RInteger && n >= -32768 && n <= 32767) return VbValue::Integer(int(n));
   if (n >= std::numeric_limits<int>::min() && n <= std::numeric_limits<int>::max()) return VbValue::Long(int(n));
   return VbValue::Double(double(n));
 }
@@ -109,16 +112,16 @@ struct Logical {
 Logical logical(const VbValue& v) {
   Logical l;
   switch (v.type()) {
-    case Type::Null: l.null = true; return l;
+    case Type::Null: l.null = true; l.rank = RByte; return l;
     case Type::Boolean: l.boolean = true; l.bits = v.RawInteger(); return l;
     case Type::Empty: return l;
     case Type::Integer: l.bits = v.RawInteger(); return l;
+    case Type::Byte: l.bits = v.RawInteger(); l.rank = RByte; return l;
     case Type::String: {
-      QString t = v.RawText().trimmed();
-      if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
-          t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) {
+      bool value = false;
+      if (VbValue::TextToBoolean(v.RawText(), &value)) {
         l.boolean = true;
-        l.bits = v.ToBoolean() ? -1 : 0;
+        l.bits = value ? -1 : 0;
         return l;
       }
       break;
@@ -132,6 +135,7 @@ Logical logical(const VbValue& v) {
 
 VbValue logicalResult(qint64 bits, bool boolean, int rank) {
   if (boolean) return VbValue::Boolean(bits != 0);
+  if (rank == RByte) return VbValue::Byte(int(bits & 0xFF));
   return rank <= RInteger ? VbValue::Integer(int(qint16(bits))) : VbValue::Long(int(bits));
 }
 
@@ -140,7 +144,7 @@ enum class Logic { And, Or, Xor, Eqv, Imp };
 VbValue logic(Logic op, const VbValue& a, const VbValue& b) {
   Logical x = logical(a), y = logical(b);
   bool boolean = (x.null || x.boolean) && (y.null || y.boolean);
-  int rank = x.rank > y.rank ? x.rank : y.rank;
+  int rank = std::max(x.rank, y.rank);
   if (x.null || y.null) {
     if (x.null && y.null) return VbValue::Null();
     qint64 other = x.null ? y.bits : x.bits;
@@ -209,14 +213,14 @@ VbValue VbOperators::IntegerDivide(const VbValue& a, const VbValue& b) {
   if (a.IsNull() || b.IsNull()) return VbValue::Null();
   qint64 x = wholeNumber(a), y = wholeNumber(b);
   if (y == 0) raise(VbError::DivisionByZero);
-  return fitInteger(x / y, resultRank(a, b) <= RInteger ? RInteger : RLong);
+  return fitInteger(x / y, std::min(resultRank(a, b), int(RLong)));
 }
 
 VbValue VbOperators::Modulo(const VbValue& a, const VbValue& b) {
   if (a.IsNull() || b.IsNull()) return VbValue::Null();
   qint64 x = wholeNumber(a), y = wholeNumber(b);
   if (y == 0) raise(VbError::DivisionByZero);
-  return fitInteger(x % y, resultRank(a, b) <= RInteger ? RInteger : RLong);
+  return fitInteger(x % y, std::min(resultRank(a, b), int(RLong)));
 }
 
 VbValue VbOperators::Power(const VbValue& a, const VbValue& b) {
@@ -232,6 +236,7 @@ VbValue VbOperators::Negate(const VbValue& a) {
     case Type::Null: return a;
     case Type::Empty: return VbValue::Integer(0);
     case Type::Boolean:
+    case Type::Byte:
     case Type::Integer: return fitInteger(-a.RawInteger(), RInteger);
     case Type::Long: return fitInteger(-a.RawInteger(), RLong);
     case Type::Currency: return VbValue::CurrencyScaled(-a.RawInteger());
@@ -266,7 +271,9 @@ VbValue VbOperators::Compare(Comparison op, const VbValue& a, const VbValue& b, 
     const VbValue& numeric = aText ? b : a;
     bool numericLiteral = aText ? bLiteral : aLiteral;
     bool textLiteral = aText ? aLiteral : bLiteral;
-    if (numericLiteral) {
+    if (numeric.type() == Type::Boolean) {
+      c = compareStrings(numeric.ToText(), text.RawText());  // "True"/"False" against the text
+    } else if (numericLiteral) {
       int e = 0;
       double n = numeric.type() == Type::Date ? text.ToDate(&e) : text.ToDouble(&e);
       if (e) raise(e);

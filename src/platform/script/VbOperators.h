@@ -19,7 +19,8 @@ class VbOperators {
   static VbValue Negate(const VbValue& a);
   static VbValue Concatenate(const VbValue& a, const VbValue& b);
   // A literal operand makes the other operand follow its kind: "1" = 1 is
-  // True; between two variables a number is less than any string.
+  // True; between two variables a number is less than any string. A
+  // Boolean and a string compare as the texts "True"/"False" and the string.
   static VbValue Compare(Comparison op, const VbValue& a, const VbValue& b, bool aLiteral, bool bLiteral);
   static VbValue Not(const VbValue& a);
   static VbValue And(const VbValue& a, const VbValue& b);

@@ -19,6 +19,10 @@ struct ParseFailure {
 bool isNameStart(QChar c) { return c.unicode() < 128 && c.isLetter(); }
 bool isNamePart(QChar c) { return c.unicode() < 128 && (c.isLetterOrNumber() || c == QLatin1Char('_')); }
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isRadixDigit(QChar c, int base) {
+  if (base == 8) return c >= QLatin1Char('0') && c <= QLatin1Char('7');
+  return isDigit(c) || (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('F'));
+}
 
 // Binary operator levels, loosest first; a level's operators are left-associative.
 using Op = VbProgram::Op;
@@ -87,13 +91,7 @@ void VbParser::next() {
   }
   if (c == QLatin1Char('&') && pos_ + 1 < n &&
       (text_[pos_ + 1].toUpper() == QLatin1Char('H') || text_[pos_ + 1].toUpper() == QLatin1Char('O'))) {
-    int start = pos_;
-    pos_ += 2;
-    while (pos_ < n && isNamePart(text_[pos_])) ++pos_;
-    double v = 0;
-    if (!VbValue::ParseNumber(text_.mid(start, pos_ - start), &v)) fail(VbError::SyntaxError);
-    value_ = (v >= -32768 && v <= 32767) ? VbValue::Integer(int(v)) : VbValue::Long(int(v));
-    token_ = Token::Number;
+    readRadixNumber(text_[pos_ + 1].toUpper() == QLatin1Char('H') ? 16 : 8);
     return;
   }
   if (c == QLatin1Char('"')) {
@@ -157,7 +155,11 @@ void VbParser::next() {
     case '(': token_ = Token::LeftParen; return;
     case ')': token_ = Token::RightParen; return;
     case ',': token_ = Token::Comma; return;
-    case '=': token_ = Token::Equal; return;
+    case '=':
+      if (following == QLatin1Char('>')) ++pos_, token_ = Token::GreaterEqual;
+      else if (following == QLatin1Char('<')) ++pos_, token_ = Token::LessEqual;
+      else token_ = Token::Equal;
+      return;
     case '<':
       if (following == QLatin1Char('>')) ++pos_, token_ = Token::NotEqual;
       else if (following == QLatin1Char('=')) ++pos_, token_ = Token::LessEqual;
@@ -169,6 +171,20 @@ void VbParser::next() {
       return;
     default: fail(VbError::InvalidCharacter);
   }
+}
+
+// &H / &O digits up to the first character that is not one, then an
+// optional "&" that makes the number a Long.
+void VbParser::readRadixNumber(int base) {
+  const int n = text_.size();
+  pos_ += 2;
+  int start = pos_;
+  while (pos_ < n && isRadixDigit(text_[pos_], base)) ++pos_;
+  QStringView digits = QStringView(text_).mid(start, pos_ - start);
+  bool longSuffix = pos_ < n && text_[pos_] == QLatin1Char('&');
+  if (longSuffix) ++pos_;
+  if (!VbValue::RadixNumber(digits, base, longSuffix, &value_)) fail(VbError::SyntaxError);
+  token_ = Token::Number;
 }
 
 int VbParser::add(Op op, int left, int right) {
@@ -192,10 +208,10 @@ int VbParser::addLiteral(const VbValue& value) {
 int VbParser::expression() { return binary(0); }
 
 // Levels: 0 Imp, 1 Eqv, 2 Xor, 3 Or, 4 And, [Not], 5 comparisons, 6 &,
-// 7 + -, 8 Mod, 9 \, 10 * /.
+// 7 + -, 8 Mod, 9 \, 10 * /; then ^, then signs.
 int VbParser::binary(int level) {
   if (level == kNotLevel) return notExpression();
-  if (level >= kLevels) return unary();
+  if (level >= kLevels) return power();
   enter();
   int left = binary(level + 1);
   for (;;) {
@@ -256,6 +272,7 @@ done:
   return result;
 }
 
+// A sign binds tighter than ^: -3^2 is 9 and 2^-1 is 0.5.
 int VbParser::unary() {
   enter();
   int result;
@@ -276,7 +293,7 @@ int VbParser::unary() {
     next();
     result = unary();
   } else {
-    result = power();
+    result = primary();
   }
   leave();
   return result;
@@ -284,17 +301,10 @@ int VbParser::unary() {
 
 int VbParser::power() {
   enter();
-  int left = primary();
+  int left = unary();
   while (token_ == Token::Caret) {
     next();
-    int signs = 0;
-    while (token_ == Token::Minus || token_ == Token::Plus) {
-      if (token_ == Token::Minus) ++signs;
-      next();
-    }
-    int right = primary();
-    if (signs % 2) right = add(Op::Negate, right);
-    left = add(Op::Power, left, right);
+    left = add(Op::Power, left, unary());
   }
   leave();
   return left;

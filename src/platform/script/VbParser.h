@@ -28,6 +28,7 @@ class VbParser {
   VbParser(const QString& text, VbProgram* program) : text_(text), program_(program) {}
 
   void next();
+  void readRadixNumber(int base);
   bool isKeyword(Keyword keyword) const { return token_ == Token::Name && keyword_ == keyword; }
   int expression();
   int binary(int level);

@@ -14,18 +14,20 @@ void fail(int* error, int number) {
   if (error) *error = number;
 }
 
+int digitValue(QChar c) {
+  char16_t u = c.toUpper().unicode();
+  if (u >= '0' && u <= '9') return u - '0';
+  if (u >= 'A' && u <= 'F') return u - 'A' + 10;
+  return 36;  // no digit in any base used
+}
+
 bool parseRadix(const QString& t, double* value) {
   if (t.size() < 3 || t[0] != QLatin1Char('&')) return false;
   QChar kind = t[1].toUpper();
   int base = kind == QLatin1Char('H') ? 16 : kind == QLatin1Char('O') ? 8 : 0;
-  if (base == 0) return false;
-  bool ok = false;
-  qint64 n = t.mid(2).toLongLong(&ok, base);
-  if (!ok || n > 0xFFFFFFFFLL) return false;
-  // Four hex digits make an Integer, eight a Long: high bits are the sign.
-  if (n <= 0xFFFF && n > 0x7FFF) n -= 0x10000;
-  else if (n > 0x7FFFFFFF) n -= 0x100000000LL;
-  *value = static_cast<double>(n);
+  VbValue number;
+  if (base == 0 || !VbValue::RadixNumber(QStringView(t).mid(2), base, false, &number)) return false;
+  *value = number.ToDouble();
   return true;
 }
 
@@ -34,6 +36,12 @@ bool parseRadix(const QString& t, double* value) {
 VbValue VbValue::Boolean(bool value) {
   VbValue v(Type::Boolean);
   v.int_ = value ? -1 : 0;
+  return v;
+}
+
+VbValue VbValue::Byte(int value) {
+  VbValue v(Type::Byte);
+  v.int_ = value;
   return v;
 }
 
@@ -121,9 +129,14 @@ bool VbValue::IsNumericType() const {
 }
 
 QString VbValue::TypeName() const {
-  static const char* const names[] = {"Empty", "Null",     "Boolean", "Integer", "Long",
-                                      "Single", "Double", "Currency", "Date",    "String"};
+  static const char* const names[] = {"Empty",  "Null",   "Boolean",  "Byte", "Integer", "Long",
+                                      "Single", "Double", "Currency", "Date", "String"};
   return QString::fromLatin1(names[static_cast<int>(type_)]);
+}
+
+int VbValue::VarType() const {
+  static const int numbers[] = {0, 1, 11, 17, 2, 3, 4, 5, 6, 7, 8};
+  return numbers[static_cast<int>(type_)];
 }
 
 double VbValue::ToDouble(int* error) const {
@@ -131,6 +144,7 @@ double VbValue::ToDouble(int* error) const {
     case Type::Empty: return 0;
     case Type::Null: fail(error, VbError::InvalidUseOfNull); return 0;
     case Type::Boolean:
+    case Type::Byte:
     case Type::Integer:
     case Type::Long: return static_cast<double>(int_);
     case Type::Currency: return int_ / 10000.0;
@@ -193,11 +207,10 @@ bool VbValue::ToBoolean(int* error) const {
     case Type::Empty: return false;
     case Type::Null: fail(error, VbError::InvalidUseOfNull); return false;
     case Type::String: {
-      QString t = text_.trimmed();
-      if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
-      if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
+      bool boolean = false;
+      if (TextToBoolean(text_, &boolean)) return boolean;
       double v = 0;
-      if (!TextToNumber(t, &v)) {
+      if (!TextToNumber(text_, &v)) {
         fail(error, VbError::TypeMismatch);
         return false;
       }
@@ -234,6 +247,7 @@ QString VbValue::ToText(int* error) const {
     case Type::Empty: return QString(QLatin1String(""));
     case Type::Null: fail(error, VbError::InvalidUseOfNull); return QString();
     case Type::Boolean: return int_ ? QStringLiteral("True") : QStringLiteral("False");
+    case Type::Byte:
     case Type::Integer:
     case Type::Long: return QString::number(int_);
     case Type::Single: return NumberText(double_, 7);
@@ -294,6 +308,31 @@ bool VbValue::TextToNumber(const QString& text, double* value) {
     t.remove(i, 1);
   }
   return ParseNumber(t, value);
+}
+
+bool VbValue::TextToBoolean(const QString& text, bool* value) {
+  static const char* const spellings[] = {"True", "#TRUE#", "False", "#FALSE#"};
+  QString t = text.trimmed();
+  for (int i = 0; i < 4; ++i) {
+    if (t.compare(QLatin1String(spellings[i]), Qt::CaseInsensitive) != 0) continue;
+    *value = i < 2;
+    return true;
+  }
+  return false;
+}
+
+bool VbValue::RadixNumber(QStringView digits, int base, bool longSuffix, VbValue* value) {
+  if (digits.isEmpty()) return false;
+  quint64 n = 0;
+  for (QChar c : digits) {
+    int digit = digitValue(c);
+    if (digit >= base) return false;
+    n = n * base + digit;
+    if (n > 0xFFFFFFFFULL) return false;
+  }
+  if (!longSuffix && n <= 0xFFFF) *value = Integer(int(qint16(quint16(n))));
+  else *value = Long(int(qint32(quint32(n))));
+  return true;
 }
 
 QString VbValue::NumberText(double value, int significantDigits) {

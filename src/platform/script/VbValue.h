@@ -11,7 +11,7 @@ namespace rd {
 // and leave it untouched on success.
 class VbValue {
  public:
-  enum class Type { Empty, Null, Boolean, Integer, Long, Single, Double, Currency, Date, String };
+  enum class Type { Empty, Null, Boolean, Byte, Integer, Long, Single, Double, Currency, Date, String };
 
   VbValue() = default;
   VbValue(const QString& text) : type_(Type::String), text_(text) {}
@@ -22,6 +22,7 @@ class VbValue {
 
   static VbValue Null() { return VbValue(Type::Null); }
   static VbValue Boolean(bool value);
+  static VbValue Byte(int value);     // 0..255 expected
   static VbValue Integer(int value);  // 16-bit range expected
   static VbValue Long(int value);
   static VbValue Single(float value);
@@ -46,6 +47,7 @@ class VbValue {
   bool IsString() const { return type_ == Type::String; }
   bool IsNumericType() const;  // Boolean, the number types and Date
   QString TypeName() const;
+  int VarType() const;  // the language's VarType number
 
   double ToDouble(int* error = nullptr) const;
   int ToLong(int* error = nullptr) const;     // rounded half to even; Overflow outside 32 bits
@@ -68,6 +70,12 @@ class VbValue {
   // (IsNumeric, CDbl, arithmetic): ParseNumber's forms, and in the whole
   // part digit grouping with "," between digits ("1,234.50").
   static bool TextToNumber(const QString& text, double* value);
+  // "True", "False", "#TRUE#" or "#FALSE#", any case, blanks around.
+  static bool TextToBoolean(const QString& text, bool* value);
+  // Hex or octal digits as the literal &H.. / &O.. types them: up to four
+  // hex digits an Integer, up to eight a Long, the high bit the sign; with
+  // the "&" suffix always a Long. False on a bad digit or more than 32 bits.
+  static bool RadixNumber(QStringView digits, int base, bool longSuffix, VbValue* value);
   // CStr of a Double: 15 significant digits, no trailing zeros, "1E+15".
   static QString NumberText(double value, int significantDigits = 15);
   static double RoundHalfEven(double value) ;
@@ -78,7 +86,7 @@ class VbValue {
 
   Type type_ = Type::Empty;
   union {
-    qint64 int_ = 0;  // Boolean (-1/0), Integer, Long, Currency (scaled)
+    qint64 int_ = 0;  // Boolean (-1/0), Byte, Integer, Long, Currency (scaled)
     double double_;   // Single, Double, Date
   };
   QString text_;

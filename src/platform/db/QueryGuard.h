@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+
+namespace rd {
+
+// Whether a statement text is one query that only reads: it begins with
+// SELECT or WITH, and outside quotes, brackets and parentheses it holds no
+// second statement and no word that writes (INTO, INSERT, UPDATE, DELETE,
+// ...). For servers whose driver cannot say so of a prepared statement.
+bool IsSingleQuery(const QString& sql);
+
+}  // namespace rd
