@@ -65,7 +65,7 @@ int SystemDefaultLcid() {
   return 1033;
 }
 
-QString GetLanguageFile(const QString& lcidText, bool* shipped) {
+QString GetLanguageFile(const QString& lcidText, QString* unreadable) {
   bool ok = false;
   const int parsed = TrimAll(lcidText).toInt(&ok);
   const QString lcid = QString::number(ok ? parsed : SystemDefaultLcid());
@@ -76,9 +76,8 @@ QString GetLanguageFile(const QString& lcidText, bool* shipped) {
     LanguageID = "1033";
   }
   // A file without the program's title is no language file.
-  const bool usable = !GetLangString(1000, path).isEmpty();
-  if (shipped) *shipped = !usable;
-  if (usable) return path;
+  if (!GetLangString(1000, path).isEmpty()) return path;
+  if (unreadable) *unreadable = path;
   LanguageID = "1033";
   return QStringLiteral(":/shipped/Language/1033.ini");
 }

@@ -28,9 +28,9 @@ QString TrimAll(const QString& s);
 // Path of Language/<LCID>.ini in the program folder for an LCID given as
 // text (empty or not a number: the system's default LCID); falls back to
 // Language/1033.ini when that file is absent, and to the English texts
-// built into the program (*shipped set) when that file gives no texts.
-// Sets LanguageID.
-QString GetLanguageFile(const QString& lcidText, bool* shipped = nullptr);
+// built into the program when that file gives no texts (*unreadable then
+// names it). Sets LanguageID.
+QString GetLanguageFile(const QString& lcidText, QString* unreadable = nullptr);
 
 // The system's default LCID, from its locale.
 int SystemDefaultLcid();

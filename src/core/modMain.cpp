@@ -16,12 +16,12 @@ namespace rd {
 StartupOutcome Main(StartupSteps& steps) {
   UserInfo = std::make_unique<clsUserInfo>();
   ConfigFile = ProgramFolder::File("Config.ini");
-  bool shippedTexts = false;
-  LanguageFile = GetLanguageFile(GetIniString("System", "Language", ConfigFile), &shippedTexts);
+  QString unreadable;
+  LanguageFile = GetLanguageFile(GetIniString("System", "Language", ConfigFile), &unreadable);
   AppTitle = GetLangString(1000);
-  if (shippedTexts)
-    MsgBox(ReplaceParams(GetLangString(1272), {ProgramFolder::File("Language")}),
-           MsgIcon::Exclamation, MsgButtons::OkOnly, AppTitle);
+  if (!unreadable.isEmpty())
+    MsgBox(ReplaceParams(GetLangString(1272), {unreadable}), MsgIcon::Exclamation,
+           MsgButtons::OkOnly, AppTitle);
 
   ServerType = GetIniString("System", "ServerType", ConfigFile);
   const QString serverName = GetIniString("System", "ServerName", ConfigFile);
