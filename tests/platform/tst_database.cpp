@@ -10,10 +10,25 @@
 using rd::Connection;
 using rd::Recordset;
 
+// Runs once on the SQLite file and once through the ODBC path (the one the
+// server type "SQLSERVER" takes), here with SQLite's ODBC driver.
 class TestDatabase : public QObject {
   Q_OBJECT
   QTemporaryDir dir_;
   std::unique_ptr<Connection> db_;
+  const bool odbc_;
+
+ public:
+  explicit TestDatabase(bool odbc) : odbc_(odbc) {}
+
+ private:
+  // The file connection's own words; a driver words its errors its own way.
+  void expectError(const QString& words) {
+    if (odbc_)
+      QVERIFY(!db_->LastError().isEmpty());
+    else
+      QVERIFY2(db_->LastError().contains(words, Qt::CaseInsensitive), qPrintable(db_->LastError()));
+  }
 
  private slots:
   void init() {
@@ -27,7 +42,8 @@ class TestDatabase : public QObject {
                                        "insert into t (Name, Qty, Note) values ('Zed', 3, 'y');"},
                                       &error),
              qPrintable(error));
-    db_ = Connection::OpenSqlite(path, &error);
+    db_ = odbc_ ? Connection::OpenOdbc("DRIVER={SQLite3};Database=" + path + ";", &error)
+                : Connection::OpenSqlite(path, &error);
     QVERIFY2(db_, qPrintable(error));
   }
   void cleanup() { db_.reset(); }
@@ -86,6 +102,7 @@ class TestDatabase : public QObject {
     QTest::newRow("getdate") << "select length(Getdate())" << "19";
   }
   void dialect() {
+    if (odbc_) QSKIP("a matter of the SQLite file connection");
     QFETCH(QString, sql);
     QFETCH(QString, first);
     Recordset rs;
@@ -114,6 +131,8 @@ class TestDatabase : public QObject {
     QFETCH(int, type);
     QFETCH(QVariant, value);
     QFETCH(QString, text);
+    // SQLite's ODBC driver describes its integer columns as 32-bit.
+    if (odbc_ && text.size() > 10) QSKIP("the SQLite ODBC driver reads integers as 32-bit");
     rd::QueryResult r;
     QVERIFY2(db_->Query("select " + expression + " as v, null as n", &r), qPrintable(db_->LastError()));
     QCOMPARE(r.columns, QStringList({"v", "n"}));
@@ -137,6 +156,7 @@ class TestDatabase : public QObject {
   }
 
   void columnsMixingTypesKeepEveryValue() {
+    if (odbc_) QSKIP("ODBC gives a column one type for all its rows");
     QVERIFY(db_->Execute("create table m (v)"));
     QVERIFY(db_->Execute("insert into m values (null), (7), (x'01'), (1.5), ('t'), (null), (8)"));
     rd::QueryResult r;
@@ -198,11 +218,12 @@ class TestDatabase : public QObject {
     rd::QueryResult r;
     QVERIFY(db_->Query("select * from t", &r));
     QVERIFY(!db_->Query(sql, &r));
-    QVERIFY2(db_->LastError().contains(error, Qt::CaseInsensitive), qPrintable(db_->LastError()));
+    expectError(error);
     QCOMPARE(r.rowCount(), 0);
     QVERIFY(r.columns.isEmpty());
     QCOMPARE(rd::Recordset().Open(sql, *db_), false);
-    QVERIFY(db_->Query("select count(*) from t; -- trailing note", &r));
+    // Sent as written on the ODBC path, where this driver refuses the note.
+    QVERIFY(db_->Query(odbc_ ? "select count(*) from t" : "select count(*) from t; -- trailing note", &r));
     QCOMPARE(r.Cell(0, 0), QVariant(3LL));
   }
 
@@ -315,6 +336,7 @@ class TestDatabase : public QObject {
     QFETCH(QVariant, value);
     QFETCH(QString, type);
     QFETCH(QString, stored);
+    if (odbc_ && stored.size() > 10) QSKIP("the SQLite ODBC driver reads integers as 32-bit");
     QVERIFY(db_->Execute("create table b (v)"));
     int affected = -1;
     QVERIFY2(db_->ExecuteBound("insert into b values (?)", {value}, &affected),
@@ -359,7 +381,7 @@ class TestDatabase : public QObject {
     QFETCH(QVariantList, values);
     QFETCH(QString, error);
     QVERIFY(!db_->ExecuteBound(sql, values));
-    QVERIFY2(db_->LastError().contains(error, Qt::CaseInsensitive), qPrintable(db_->LastError()));
+    expectError(error);
     {
       rd::Transaction t(*db_);
       QVERIFY(db_->Execute("insert into t (Name) values ('kept?')"));
@@ -382,6 +404,7 @@ class TestDatabase : public QObject {
   }
 
   void committedWorkReachesTheFile() {
+    if (odbc_) QSKIP("a matter of the SQLite file connection");
     {
       rd::Transaction t(*db_);
       QVERIFY(db_->Execute("insert into t (Name) values ('saved')"));
@@ -408,5 +431,9 @@ class TestDatabase : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestDatabase)
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  TestDatabase file(false), odbc(true);
+  return QTest::qExec(&file, argc, argv) | QTest::qExec(&odbc, argc, argv);
+}
 #include "tst_database.moc"

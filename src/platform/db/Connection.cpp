@@ -242,6 +242,16 @@ bool Connection::ExecuteSqlite(const QString& sql, const QVariantList& values,
 }
 
 bool Connection::ExecuteOdbc(const QString& sql, const QVariantList& values, int* rowsAffected) {
+  // What the SQLite path knows from its prepared statement, checked on the text.
+  const int placeholders = PlaceholderCount(sql);
+  if (placeholders < 0) {
+    SetError(QStringLiteral("The statement is empty."));
+    return false;
+  }
+  if (placeholders != values.size()) {
+    SetError(QStringLiteral("Parameter count mismatch"));
+    return false;
+  }
   QSqlQuery q(db_);
   bool ok;
   if (values.isEmpty()) {

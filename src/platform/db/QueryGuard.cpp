@@ -39,6 +39,23 @@ qsizetype skipQuotedOrComment(const QString& s, qsizetype i) {
 
 }  // namespace
 
+int PlaceholderCount(const QString& sql) {
+  int count = 0;
+  bool statement = false;
+  for (qsizetype i = 0; i < sql.size();) {
+    const qsizetype skipped = skipQuotedOrComment(sql, i);
+    if (skipped != i) {
+      statement = statement || sql[i] == '\'' || sql[i] == '"' || sql[i] == '[';
+      i = skipped;
+      continue;
+    }
+    if (sql[i] == '?') ++count;
+    if (!sql[i].isSpace() && sql[i] != ';') statement = true;
+    ++i;
+  }
+  return statement ? count : -1;
+}
+
 bool IsSingleQuery(const QString& sql) {
   QStringList words;
   int depth = 0;

@@ -9,4 +9,8 @@ namespace rd {
 // ...). For servers whose driver cannot say so of a prepared statement.
 bool IsSingleQuery(const QString& sql);
 
+// The "?" placeholders of a statement, outside quotes, brackets and
+// comments; -1 when the text holds no statement at all.
+int PlaceholderCount(const QString& sql);
+
 }  // namespace rd
