@@ -32,8 +32,7 @@ bool Fail(QWidget* editor, const QString& text) {
 bool FillBillForm(QWidget* editor, const QString&, QObject* button, const QString& parameter1,
                   const QString& key, const QString& picked) {
   EditorFields* fields = editor ? FieldsOf(editor) : nullptr;
-  if (!fields || editor->metaObject()->indexOfMethod("GridCalculate()") < 0)
-    return Fail(editor, GetLangString(1224));
+  if (!fields) return Fail(editor, GetLangString(1224));
   auto* toolbarButton = qobject_cast<ToolbarButton*>(button);
   auto* grid = editor->findChild<FlexGrid*>(QStringLiteral("vsData"));
 
@@ -54,7 +53,9 @@ bool FillBillForm(QWidget* editor, const QString&, QObject* button, const QStrin
       for (int col = 1; col < cells.size(); ++col) grid->SetTextMatrix(row, col, cells[col]);
     }
   }
-  QMetaObject::invokeMethod(editor, "GridCalculate", Qt::DirectConnection);
+  // The single-record editor has no grid to total.
+  if (editor->metaObject()->indexOfMethod("GridCalculate()") >= 0)
+    QMetaObject::invokeMethod(editor, "GridCalculate", Qt::DirectConnection);
   return true;
 }
 

@@ -63,8 +63,8 @@ frmAbout::frmAbout(QWidget* parent)
   connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
 
   cmdOk->setText(GetLangString(1038));
-  lblNotice->setText(GetLangString(1209));
-  lblMaker->setText(GetLangString(1210));
+  lblNotice->setText(QString::fromLatin1(Contact::LegalNotice));
+  lblMaker->setText(QString::fromLatin1(Contact::MakerLine));
   lblProduct->setText(AppTitle);
   txtVersion->setText(GetIniString(QStringLiteral("System"), QStringLiteral("Version"), ConfigFile));
   Label1->setText(GetLangString(1086));

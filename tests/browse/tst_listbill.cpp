@@ -59,6 +59,14 @@ class FakeEditor : public QDialog {
   int calculated = 0;
 };
 
+// The single-record editor: fields, no grid and nothing to total.
+class SingleEditor : public QDialog {
+ public:
+  SingleEditor() : fields(new FakeFields(this)), toolbar(new Toolbar(this)) {}
+  FakeFields* fields;
+  Toolbar* toolbar;
+};
+
 // An editor over real input controls: Customer (Text), Kind (ComboList of
 // Retail and Trade), Due (DateTime), Paid (Check); a grid with one line.
 class ControlsEditor : public QDialog, public FieldControls {
@@ -163,6 +171,20 @@ class TestListBill : public QObject {
       if (!detailMap.isEmpty()) QCOMPARE(editor.grid->TextMatrix(row, 3), QString("admin"));
     }
     QCOMPARE(editor.calculated, 1);
+  }
+
+  void copyIntoTheSingleRecordEditor() {
+    SingleEditor editor;
+    auto* button = new ToolbarButton("Copy", ToolbarButton::Default, editor.toolbar);
+    button->SetTag("f|p|Customer=Customer|");
+    const QString header = "select * from tblBill where BillNo='@BillNo'";
+    QVERIFY(FillBillForm(&editor, "M", button, kList + ";" + header + ";" + kDetail, "BillNo", "B1"));
+    QCOMPARE(db_->Ui().boxes.size(), 0);
+    QCOMPARE(editor.fields->FieldValue(ControlKind::Text, 1), QString("Acme"));
+    // Lines to copy need a grid.
+    button->SetTag("f|p|Customer=Customer|Item=Item");
+    QVERIFY(!FillBillForm(&editor, "M", button, kList + ";" + header + ";" + kDetail, "BillNo", "B1"));
+    QCOMPARE(db_->Ui().texts(), QStringList{GetLangString(1223)});
   }
 
   void failureChangesNothing_data() {

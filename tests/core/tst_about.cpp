@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "core/ContactAddresses.h"
 #include "core/Globals.h"
 #include "core/frmAbout.h"
 #include "core/modCommon.h"
@@ -42,7 +43,9 @@ class TestAbout : public QObject {
     QCOMPARE(about.Label7->text(), GetLangString(1088));
     QCOMPARE(about.Label2->text(), GetLangString(1097));
     QCOMPARE(about.cmdOk->text(), GetLangString(1038));
-    QVERIFY(!about.lblNotice->text().isEmpty() && !about.lblMaker->text().isEmpty());
+    // Fixed texts of the program, the same in every language.
+    QCOMPARE(about.lblNotice->text(), QString::fromLatin1(Contact::LegalNotice));
+    QCOMPARE(about.lblMaker->text(), QString::fromLatin1(Contact::MakerLine));
     QVERIFY(about.windowFlags() & Qt::FramelessWindowHint);
   }
 
