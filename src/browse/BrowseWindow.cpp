@@ -45,6 +45,8 @@ BrowseWindow::BrowseWindow(QWidget* parent)
   vsData_->setObjectName(QStringLiteral("vsData"));
   stbTemplate_->setObjectName(QStringLiteral("stbTemplate"));
   imgBar_->setObjectName(QStringLiteral("imgBar"));
+  // The keyboard works on the records: focusing the window focuses the grid.
+  setFocusProxy(vsData_);
   AddStandardImages(*imgBar_);
   tbrMain_->SetImageList(imgBar_);
 

@@ -8,21 +8,15 @@
 #include "core/modCommon.h"
 #include "platform/report/Printer.h"
 #include "platform/report/Report.h"
+#include "platform/report/ReportText.h"
 
 namespace rd {
 
 namespace {
-constexpr int kReportCaption = 1025;
 constexpr int kHeading = 1089;
 constexpr int kColumnGap = 20;
 constexpr int kLineShortfall = 200;
-
-// The share of total that part takes of width; equal shares of count when
-// the parts add up to nothing.
-double Share(double part, double total, int count, int width) {
-  if (total > 0) return part / total * width;
-  return count > 0 ? double(width) / count : 0.0;
-}
+constexpr int kFooterRowStep = 345;
 
 void Place(ReportControl& c, int left, int width) {
   c.Left = left;
@@ -38,12 +32,10 @@ int PrintData::Orientation() {
 }
 
 void PrintData::LayOut(Report& report, const GridPrintSource& source, int orientation,
-                       int pageWidth, int pageHeight) {
-  report.SetReportWidth((orientation == Report::Landscape ? pageHeight : pageWidth) - 50);
+                       int width) {
+  report.SetReportWidth(width);
   const int rw = report.ReportWidth();
-  report.SetDataSource(source.rows);
-  report.SetCaption(ReplaceParams(GetLangString(kReportCaption), {source.caption}));
-  report.SetIcon(source.icon);
+  source.BindReport(report);
 
   ReportSection* heading = report.Sections("Section4");
   ReportSection* heads = report.Sections("Section2");
@@ -53,7 +45,7 @@ void PrintData::LayOut(Report& report, const GridPrintSource& source, int orient
 
   if (ReportControl* title = heading->Controls(1)) {
     title->Caption = ReplaceParams(GetLangString(kHeading), {QString(), source.caption});
-    title->Left = qRound((rw - title->Width) / 2.0);
+    ReportText::Centre(*title, rw);
   }
   detail->SetHeight(std::max(1, source.printLines) * drSingleTable::kDetailLineHeight);
   for (ReportControl* line : {heads->Controls("Line1"), footer->Controls("Line2")})
@@ -70,19 +62,12 @@ void PrintData::LayOut(Report& report, const GridPrintSource& source, int orient
     ReportControl* box = detail->Controls(j);
     ReportControl* head = heads->Controls(j);
     if (!box || !head) break;
-    GridPrintSource::PlaceColumn(
-        *box, *head, *c, x, qRound(Share(c->width, total, int(printed.size()), rw) - kColumnGap),
-        detail->Height());
+    const double share = GridPrintSource::Share(c->width, total, int(printed.size()), rw);
+    GridPrintSource::PlaceColumn(*box, *head, *c, x, qRound(share - kColumnGap), detail->Height());
     x += box->Width;
     ++j;
   }
-  for (; j <= drSingleTable::kFields; ++j) {
-    if (ReportControl* box = detail->Controls(j)) {
-      box->DataField = "ID";
-      box->Visible = false;
-    }
-    if (ReportControl* head = heads->Controls(j)) head->Visible = false;
-  }
+  GridPrintSource::BindSpares(*detail, *heads, j, drSingleTable::kFields);
 
   const int panels = std::min<int>(int(source.panels.size()), drSingleTable::kFields);
   // Panels wider together than the bar (not laid out yet) still fit the page.
@@ -99,18 +84,20 @@ void PrintData::LayOut(Report& report, const GridPrintSource& source, int orient
     }
     const GridPrintSource::Panel& panel = source.panels[k - 1];
     label->Caption = panel.text;
-    Place(*label, x, qRound(Share(panel.width, barWidth, panels, rw)));
+    Place(*label, x, qRound(GridPrintSource::Share(panel.width, barWidth, panels, rw)));
     x += label->Width;
   }
+  ReportText::FitCaptions(*footer, rw, kFooterRowStep);
   report.SetOrientation(orientation);
 }
 
-bool PrintData::Print(const QWidget& window, const FlexGrid& grid, const StatusBar& bar,
+bool PrintData::Print(QWidget& window, const FlexGrid& grid, const StatusBar& bar,
                       int printLines) {
   drSingleTable report;
-  LayOut(report, GridPrintSource::Read(window, grid, bar, printLines), Orientation(),
-         Printer::Width(), Printer::Height());
-  report.Show(false);
+  const int orientation = Orientation();
+  LayOut(report, GridPrintSource::Read(window, grid, bar, printLines), orientation,
+         Printer::PrintArea(orientation, report.Margin()).width());
+  report.Show(false, &window);
   return true;
 }
 

@@ -26,7 +26,7 @@ ReportControl Line(const QString& name, int left, int top) {
 }
 }  // namespace
 
-drSingleTable::drSingleTable() : Report(100) {
+drSingleTable::drSingleTable() : Report(kMargin) {
   ReportSection& heading = AddSection("Section4", ReportSection::ReportHeader, 510);
   ReportControl title;
   title.Name = "Label51";

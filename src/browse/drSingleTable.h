@@ -12,6 +12,8 @@ class drSingleTable : public Report {
  public:
   static constexpr int kFields = 50;
   static constexpr int kDetailLineHeight = 260;
+  // Half an inch on every side of the page.
+  static constexpr int kMargin = 720;
 
   drSingleTable();
 };

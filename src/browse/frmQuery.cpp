@@ -46,7 +46,6 @@ frmQuery::frmQuery(QWidget* parent) : QDialog(parent) {
   cmdOK->setDefault(true);
   cmdCancel = new QPushButton(GetLangString(kCancel), this);
   cmdCancel->setGeometry(Twips::ToPx(6600, 4560, 1335, 375));
-  cmdCancel->setAutoDefault(false);
   connect(cmdOK, &QPushButton::clicked, this, &frmQuery::cmdOK_Click);
   connect(cmdCancel, &QPushButton::clicked, this, &frmQuery::cmdCancel_Click);
 

@@ -1,6 +1,7 @@
 #include "browse/modToolbar.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QStyle>
 #include <QWidget>
 
@@ -35,6 +36,18 @@ constexpr StandardButton kStandardButtons[] = {
     {"Refresh", 1020, QStyle::SP_BrowserReload},
     {"Close", 1019, QStyle::SP_DialogCloseButton},
 };
+
+// The desktop's keys for the standard commands; a key lives on its button,
+// so it works only while the button is on the toolbar.
+QList<QKeySequence> StandardKeys(const QString& key) {
+  if (key == QLatin1String("Add")) return {Qt::Key_Insert, QKeySequence::New};
+  if (key == QLatin1String("Modify")) return {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2};
+  if (key == QLatin1String("Delete")) return {QKeySequence::Delete};
+  if (key == QLatin1String("Refresh")) return {Qt::Key_F5};
+  if (key == QLatin1String("Query")) return {QKeySequence::Find};
+  if (key == QLatin1String("Print")) return {QKeySequence::Print};
+  return {};
+}
 
 const StandardButton* FindStandard(const QString& name) {
   for (const StandardButton& b : kStandardButtons)
@@ -152,6 +165,7 @@ bool SetButtonCaption(QWidget* window, const QString& name) {
   button->SetCaption(caption);
   button->SetToolTipText(caption);
   button->SetImage(QLatin1String(standard->key));
+  button->setShortcuts(StandardKeys(button->Key()));
   return true;
 }
 
@@ -199,6 +213,7 @@ void SetFixedButtons(Toolbar& toolbar, std::span<const FixedButton> buttons) {
     button->SetCaption(caption);
     button->SetToolTipText(caption);
     button->SetImage(key);
+    button->setShortcuts(StandardKeys(key));
   }
 }
 

@@ -3,6 +3,7 @@
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "designer/frmFieldEdit.h"
+#include "masterdetail/ListPrint.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/Twips.h"
 #include "platform/widgets/FlexGrid.h"
@@ -95,6 +96,8 @@ void frmField::vsData_DblClick() {
 void frmField::RunEditor(frmFieldEdit& editor) { editor.exec(); }
 
 bool frmField::HandleOwnButton(const QString& key) {
+  if (key == QLatin1String("Print"))
+    return ListPrint::Print(*this, *vsData(), *stbTemplate(), windowTitle());
   if (key != QLatin1String("Refresh")) return false;
   RefreshData(tableName_.isEmpty() ? QStringLiteral("1=0") : TableFilter());
   return true;

@@ -85,8 +85,6 @@ frmFieldEdit::frmFieldEdit(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addLayout(buttons);
-  cmdSave_->setAutoDefault(false);
-  cmdCancel_->setAutoDefault(false);
   cmdAdd_->setDefault(true);
 
   connect(cmdSave_, &QPushButton::clicked, this, &frmFieldEdit::cmdSave_Click);

@@ -70,8 +70,6 @@ frmToolbarEdit::frmToolbarEdit(QWidget* parent)
   cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
   cboText_->setEditable(true);
   cboText_->setInsertPolicy(QComboBox::NoInsert);
-  cmdImage_->setAutoDefault(false);
-  cmdCancel_->setAutoDefault(false);
   cmdOK_->setDefault(true);
 
   auto* fields = new QGridLayout;

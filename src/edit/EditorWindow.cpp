@@ -9,6 +9,7 @@
 #include "platform/ui/Twips.h"
 #include "platform/ui/Ui.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/TabOrder.h"
 
 namespace rd {
 
@@ -30,7 +31,8 @@ EditorWindow::~EditorWindow() = default;
 QPushButton* EditorWindow::MakeButton(QWidget* parent, const char* name, int left, int top) {
   auto* button = new QPushButton(parent);
   button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);
+  // A focused button takes Enter; elsewhere Enter goes to the default one.
+  button->setAutoDefault(true);
   button->setGeometry(Twips::ToPx(left, top, kButtonWidth, kButtonHeight));
   return button;
 }
@@ -79,6 +81,7 @@ void EditorWindow::showError(const QString& text) {
 
 bool EditorWindow::Load() {
   if (!BuildForm()) return false;
+  if (QWidget* first = SetVisualTabOrder(this)) first->setFocus();
   fields_->RecalculateAll();
   SetDisplayFormat(*fields_);
   return true;
@@ -91,6 +94,7 @@ bool EditorWindow::CheckData() {
 
 void EditorWindow::cmdSave_Click() {
   try {
+    fields_->FinishEditing();
     if (SaveData()) accept();
   } catch (const std::exception& e) {
     showError(QString::fromUtf8(e.what()));
@@ -99,6 +103,7 @@ void EditorWindow::cmdSave_Click() {
 
 void EditorWindow::cmdAdd_Click() {
   try {
+    fields_->FinishEditing();
     if (!SaveData()) return;
     // The cleared form is a new record, also for what clearing runs.
     editMode_ = 0;

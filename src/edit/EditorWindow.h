@@ -66,7 +66,7 @@ class EditorWindow : public QDialog {
   // The button Enter presses outside a text area.
   virtual QPushButton* EnterButton() const { return cmdAdd_; }
 
-  // A button that Enter does not press, at left/top (twips).
+  // A button at left/top (twips) that takes Enter while it has the focus.
   static QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top);
   // Creates Save, Save && Add (the default) and Cancel side by side from
   // saveLeft (twips) and wires them and the field events.

@@ -45,7 +45,9 @@ QWidget* FieldControls::LoadControl(ControlKind kind, int* index) {
     case ControlKind::TextArea: {
       // Copying the template's maximumBlockCount switches the undo history off.
       QPlainTextEdit* area = loadNext(Text2, index);
-      if (area) area->setUndoRedoEnabled(true);
+      if (!area) return nullptr;
+      area->setUndoRedoEnabled(true);
+      area->setTabChangesFocus(true);
       return area;
     }
     case ControlKind::Combo: {

@@ -1,6 +1,8 @@
 #include "edit/RecordForm.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPalette>
 #include <algorithm>
 
@@ -56,6 +58,15 @@ void setBackground(QWidget* control, bool readOnly) {
   control->setPalette(palette);
 }
 
+// The caption's first line on the middle of its control's first line,
+// however tall the label is.
+void alignCaption(QLabel* label, int controlHeight) {
+  const int line = Twips::ToPx(375);
+  const int top = (std::min(controlHeight, line) - label->fontMetrics().height()) / 2;
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setContentsMargins(0, std::max(top, 0), 0, 0);
+}
+
 }  // namespace
 
 RecordForm::RecordForm(QWidget* window) : QObject(window), FieldControls(window), window_(window) {
@@ -108,7 +119,6 @@ bool RecordForm::Build(const QString& rsName, const FormLayout& layout, int top)
     return false;
   int column = 1, row = 1, areas = 0, left = layout.left, currentTop = top;
   int w = 0, h = 0;
-  QWidget* previous = nullptr;
   lastTop_ = top;
   for (; !rs.Eof(); rs.MoveNext()) {
     const int k = Label1.Count();
@@ -187,8 +197,6 @@ bool RecordForm::Build(const QString& rsName, const FormLayout& layout, int top)
         case ControlKind::Other: break;
       }
       setupControl(control, kind, readOnly, isShow);
-      if (previous && !readOnly) QWidget::setTabOrder(previous, control);
-      if (!readOnly) previous = control;
     } else {
       tag += '|';  // no control: the later parts keep their places
     }
@@ -200,7 +208,6 @@ bool RecordForm::Build(const QString& rsName, const FormLayout& layout, int top)
         button->move(label->x() + label->width() + Twips::ToPx(w), label->y());
         cmdSelect.SetTag(s, QString::number(k) + '|' + optionRs + '|' + returnField);
         button->setEnabled(!layout.readOnly);
-        button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, [this, s] { emit SelectClicked(s); });
         button->show();
       }
@@ -211,6 +218,7 @@ bool RecordForm::Build(const QString& rsName, const FormLayout& layout, int top)
            text("CustomBillID") + '|' + text("Calculate") + '|' + text("DefaultValue") + '|' +
            text("DisplayFormat") + '|' + text("SaveFormat") + '|' + text("SpecField");
     Label1.SetTag(k, tag);
+    alignCaption(label, control ? control->height() : label->height());
     label->setVisible(isShow && !(kind == ControlKind::Check && control));
   }
   lastHeight_ = h;
@@ -371,7 +379,8 @@ bool RecordForm::ClearData(const QString& rsName) {
       case ControlKind::Check: SetValue(field, QStringLiteral("0")); break;
       case ControlKind::Other: continue;
     }
-    if (control->isVisibleTo(window_) && control->isEnabled()) control->setFocus();
+    if (control->isVisibleTo(window_) && control->isEnabled() && control->focusPolicy() != Qt::NoFocus)
+      control->setFocus();
   }
   return true;
 }
@@ -394,6 +403,13 @@ bool RecordForm::FillCombo(QComboBox* combo, const QString& optionRs, const QStr
 
 int RecordForm::labelOf(QObject* control) const {
   return control ? control->property(kLabelProperty).toInt() : 0;
+}
+
+void RecordForm::FinishEditing() {
+  QWidget* focused = QApplication::focusWidget();
+  if (!focused || labelOf(focused) == 0) return;
+  QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+  eventFilter(focused, &out);
 }
 
 bool RecordForm::eventFilter(QObject* watched, QEvent* event) {

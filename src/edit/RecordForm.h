@@ -30,6 +30,9 @@ struct FormLayout {
 class RecordForm : public QObject, public FieldControls {
   Q_OBJECT
  public:
+  // Runs what leaving the focused field runs, for a save that Enter
+  // started while the focus is still in that field.
+  void FinishEditing();
   explicit RecordForm(QWidget* window);
 
   ControlArray<QPushButton> cmdSelect;  // Tag: the SelectButtonTag

@@ -29,6 +29,9 @@ MasterDetailWindow::MasterDetailWindow(QWidget* parent)
     : ModuleEditorWindow(parent), frame1_(new QGroupBox(this)), vsData_(new FlexGrid(frame1_)) {
   fields_->Text2[0]->resize(Twips::ToPx(9255), Twips::ToPx(1095));
   frame1_->setObjectName(QStringLiteral("Frame1"));
+  // The title sits on the frame's line, clear of the field above.
+  frame1_->setStyleSheet(QStringLiteral(
+      "QGroupBox#Frame1::title { subcontrol-origin: margin; left: 8px; top: 4px; padding: 0 3px; }"));
   frame1_->setGeometry(Twips::ToPx(0, 0, kFrameWidth, kFrameHeight));
   vsData_->setObjectName(QStringLiteral("vsData"));
   fields_->vsData = vsData_;

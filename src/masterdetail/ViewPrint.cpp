@@ -7,6 +7,7 @@
 #include "core/modCommon.h"
 #include "platform/report/Printer.h"
 #include "platform/report/Report.h"
+#include "platform/report/ReportText.h"
 
 namespace rd {
 
@@ -16,17 +17,10 @@ constexpr int kDetailHeight = 260;
 constexpr int kLinesPerRow = 3;
 constexpr int kRowStep = 450;
 constexpr int kBelowLines = 200;
-
-int ReportWidthFor(int orientation, int pageWidth, int pageHeight) {
-  if (orientation == Report::PrinterDefault) return pageWidth - 500;
-  if (orientation == Report::Portrait) return pageWidth - 50;
-  return pageHeight - 10000;
-}
 }  // namespace
 
-void ViewPrint::LayOut(Report& report, const Source& source, int orientation, int pageWidth,
-                       int pageHeight) {
-  report.SetReportWidth(ReportWidthFor(orientation, pageWidth, pageHeight));
+void ViewPrint::LayOut(Report& report, const Source& source, int orientation, int width) {
+  report.SetReportWidth(width);
   const int w = report.ReportWidth();
   report.SetDataSource(source.rows);
   report.SetCaption(ReplaceParams(GetLangString(kReportCaption), {source.caption}));
@@ -40,7 +34,7 @@ void ViewPrint::LayOut(Report& report, const Source& source, int orientation, in
   const ReportControl first = *heading->Controls(1);
   if (ReportControl* title = heading->Controls("lblCaption")) {
     title->Caption = source.caption;
-    title->Left = qRound((w - first.Width) / 2.0);
+    ReportText::Centre(*title, w);
   }
   detail->SetHeight(kDetailHeight);
   if (ReportControl* line = heads->Controls("Line1")) {
@@ -60,33 +54,16 @@ void ViewPrint::LayOut(Report& report, const Source& source, int orientation, in
     heading->SetHeight(label->Top + label->Height + kBelowLines);
   }
 
-  const std::vector<const GridPrintSource::Column*> printed =
-      GridPrintSource::Printed(source.columns, drMultiTable::kFields);
-  double gridWidth = source.gridWidth;
-  if (gridWidth <= 0)
-    for (const GridPrintSource::Column* c : printed) gridWidth += c->width;
-
-  int j = 1;
-  int x = 0;
-  for (const GridPrintSource::Column* c : printed) {
-    ReportControl* box = detail->Controls(j);
-    ReportControl* head = heads->Controls(j);
-    if (!box || !head) break;
-    GridPrintSource::PlaceColumn(*box, *head, *c, x,
-                                 gridWidth > 0 ? qRound(c->width / gridWidth * w) : 0,
-                                 detail->Height());
-    x += box->Width;
-    ++j;
-  }
-  for (; j <= drMultiTable::kFields; ++j)
-    if (ReportControl* box = detail->Controls(j)) box->DataField = "ID";
+  GridPrintSource::PlaceColumns(*detail, *heads, source.columns, source.gridWidth, w,
+                                drMultiTable::kFields);
   report.SetOrientation(orientation);
 }
 
-void ViewPrint::Print(const Source& source) {
+void ViewPrint::Print(const Source& source, QWidget* opener) {
   drMultiTable report;
-  LayOut(report, source, PrintData::Orientation(), Printer::Width(), Printer::Height());
-  report.Show(false);
+  const int orientation = PrintData::Orientation();
+  LayOut(report, source, orientation, Printer::PrintArea(orientation, report.Margin()).width());
+  report.Show(false, opener);
 }
 
 }  // namespace rd

@@ -6,6 +6,8 @@
 
 #include "browse/GridPrintSource.h"
 
+class QWidget;
+
 namespace rd {
 
 class Report;
@@ -13,7 +15,7 @@ class Report;
 // Prints a master record with its detail rows through drMultiTable: the
 // opener's caption as heading, the master fields three to a row below it,
 // and one line per detail row, its columns sized in proportion to the
-// detail grid's width.
+// detail grid's width, across the print area of the page.
 class ViewPrint {
  public:
   struct Source {
@@ -25,10 +27,10 @@ class ViewPrint {
     std::vector<std::pair<QString, QString>> masterFields;  // caption, value
   };
 
-  static void LayOut(Report& report, const Source& source, int orientation, int pageWidth,
-                     int pageHeight);
+  // For a print area of the given width in twips.
+  static void LayOut(Report& report, const Source& source, int orientation, int width);
   // Lays out a fresh report and shows its preview, not modal.
-  static void Print(const Source& source);
+  static void Print(const Source& source, QWidget* opener = nullptr);
 };
 
 }  // namespace rd

@@ -20,10 +20,7 @@ int MenuStyle::indexFor(const QStyleOption* option) const {
   if (!menus_ || !option) return 0;
   const auto* action = qobject_cast<const QAction*>(option->styleObject);
   if (!action) return 0;
-  const int index = menus_->IndexForAction(action);
-  if (!index) return 0;
-  const int style = menus_->DrawStyle();
-  return (style == 0 || style == 1) ? index : 0;
+  return menus_->IndexForAction(action);
 }
 
 QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
@@ -31,10 +28,11 @@ QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
   if (type == CT_MenuItem || type == CT_MenuBarItem) {
     if (const int index = indexFor(option)) {
       try {
-        QSize s = menus_->OnMeasureItem(index);
-        if (type == CT_MenuBarItem) s.rwidth() += 2 * kBarItemPadding;
-        // A size of 0 would drop the item from the menu.
-        return QSize(qMax(1, s.width()), qMax(1, s.height()));
+        if (std::optional<QSize> s = menus_->OnMeasureItem(index)) {
+          if (type == CT_MenuBarItem) s->rwidth() += 2 * kBarItemPadding;
+          // A size of 0 would drop the item from the menu.
+          return QSize(qMax(1, s->width()), qMax(1, s->height()));
+        }
       } catch (...) {
         return QSize(1, 1);
       }
@@ -46,7 +44,7 @@ QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
 void MenuStyle::drawControl(ControlElement element, const QStyleOption* option,
                             QPainter* painter, const QWidget* widget) const {
   if ((element == CE_MenuItem || element == CE_MenuBarItem) && menus_ &&
-      menus_->DrawStyle() == 1) {
+      (menus_->DrawStyle() == 0 || menus_->DrawStyle() == 1)) {
     if (const int index = indexFor(option)) {
       const bool enabled = option->state & State_Enabled;
       bool selected = option->state & State_Selected;

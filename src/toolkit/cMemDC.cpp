@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLinearGradient>
+#include <QPainterPath>
 #include <QtMath>
 #include <cstdlib>
+#include <utility>
 
 namespace rd {
 
@@ -50,6 +52,7 @@ QPainter* cMemDC::Init(int PixelWidth, int PixelHeight, QPainter* hParentDC, QIm
     ownImage_.setDotsPerMeterX(qRound(kDpi / 0.0254));
     ownImage_.setDotsPerMeterY(qRound(kDpi / 0.0254));
   }
+  ownBitmap_ = !callerImage_;
   auto painter = std::make_unique<QPainter>();
   if (image()->isNull() || !painter->begin(image())) {
     callerImage_ = nullptr;
@@ -80,10 +83,28 @@ void cMemDC::Destroy() {
   painter_.reset();
   ownImage_ = QImage();
   callerImage_ = nullptr;
+  ownBitmap_ = false;
   parent_ = nullptr;
   font_.reset();
   brush_.reset();
   pen_.reset();
+}
+
+QImage cMemDC::DetachBitmap(const std::optional<QImage>& hNewBitmap) {
+  if (!IsCreated() || callerImage_) return {};
+  const QFont font = painter_->font();
+  painter_->end();
+  QImage taken = ownBitmap_ ? std::exchange(ownImage_, QImage()) : QImage();
+  ownBitmap_ = hNewBitmap && !hNewBitmap->isNull();
+  if (ownBitmap_) {
+    ownImage_ = hNewBitmap->convertToFormat(QImage::Format_RGB32);
+  } else {
+    ownImage_ = QImage(1, 1, QImage::Format_RGB32);
+    ownImage_.fill(Qt::black);
+  }
+  painter_->begin(&ownImage_);
+  painter_->setFont(font);
+  return taken;
 }
 
 int cMemDC::FontHeight() const {
@@ -119,7 +140,10 @@ void cMemDC::SetDrawMode(int rop2) {
 
 QBrush cMemDC::DotBrush() const {
   if (!IsCreated()) return QBrush();
-  return QBrush(fore_, Qt::Dense4Pattern);
+  QImage dots(8, 8, QImage::Format_RGB32);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) dots.setPixel(x, y, ((x + y) % 2 ? fore_ : back_).rgb());
+  return QBrush(dots);
 }
 
 void cMemDC::SetBrush(const std::optional<QBrush>& brush) {
@@ -196,8 +220,103 @@ void cMemDC::DrawEdge(int LeftX, int TopY, int RightX, int BottomY, int Edge, in
   if ((Flags & BF_MIDDLE) && !r.isEmpty()) painter_->fillRect(r, Ole::ToQColor(Ole::System(15)));
 }
 
-void cMemDC::DrawFrameControl(int LeftX, int TopY, int RightX, int BottomY) {
-  DrawEdge(LeftX, TopY, RightX, BottomY, BDR_RAISEDOUTER | BDR_RAISEDINNER, BF_RECT | BF_MIDDLE);
+void cMemDC::DrawFrameControl(int LeftX, int TopY, int RightX, int BottomY, int Type_,
+                              int Style) {
+  if (!IsCreated()) return;
+  const QRect r = edgeRect(LeftX, TopY, RightX, BottomY);
+  if (r.isEmpty()) return;
+  const int part = Style & 0xFF;
+  const bool down = Style & (DFCS_PUSHED | DFCS_CHECKED);
+  const QColor ink = Ole::ToQColor(Style & DFCS_INACTIVE ? Ole::System(16) : 0);
+  const QColor white = Ole::ToQColor(Ole::System(20));
+  auto button = [&](bool sunken) {
+    DrawEdge(LeftX, TopY, RightX, BottomY,
+             sunken ? BDR_SUNKENOUTER | BDR_SUNKENINNER : BDR_RAISEDOUTER | BDR_RAISEDINNER,
+             BF_RECT | BF_MIDDLE);
+  };
+  switch (Type_) {
+    case DFC_BUTTON:
+      if (part & DFCS_BUTTONPUSH) {
+        button(down);
+      } else if (part & DFCS_BUTTONRADIO) {
+        painter_->save();
+        painter_->setRenderHint(QPainter::Antialiasing, true);
+        painter_->setPen(Ole::ToQColor(Ole::System(16)));
+        painter_->setBrush(white);
+        painter_->drawEllipse(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
+        painter_->restore();
+        if (Style & DFCS_CHECKED) paintGlyph(r, DFC_MENU, DFCS_MENUBULLET, ink);
+      } else {
+        DrawEdge(LeftX, TopY, RightX, BottomY, BDR_SUNKENOUTER | BDR_SUNKENINNER, BF_RECT);
+        painter_->fillRect(r.adjusted(2, 2, -2, -2),
+                           Style & (DFCS_INACTIVE | DFCS_PUSHED) ? Ole::ToQColor(Ole::System(15))
+                                                                 : white);
+        if (Style & DFCS_CHECKED) paintGlyph(r, DFC_MENU, DFCS_MENUCHECK, ink);
+      }
+      break;
+    case DFC_MENU:
+      painter_->fillRect(r, Qt::white);
+      paintGlyph(r, DFC_MENU, part, Qt::black);
+      break;
+    case DFC_SCROLL:
+    case DFC_CAPTION:
+      button(down);
+      paintGlyph(r, Type_, part, ink);
+      break;
+    default: break;
+  }
+}
+
+void cMemDC::paintGlyph(const QRect& r, int type, int part, const QColor& ink) {
+  const qreal s = qMin(r.width(), r.height()) / 2.0;
+  const QPointF c = QRectF(r).center();
+  const QRectF g(c.x() - s / 2, c.y() - s / 2, s, s);
+  QPainterPath path;
+  bool filled = true;
+  if (type == DFC_MENU && part == DFCS_MENUCHECK) {
+    path.moveTo(g.left(), c.y());
+    path.lineTo(g.left() + s * 0.35, g.bottom());
+    path.lineTo(g.right(), g.top());
+    filled = false;
+  } else if (type == DFC_MENU && part == DFCS_MENUBULLET) {
+    path.addEllipse(c, s / 3, s / 3);
+  } else if (type == DFC_CAPTION && part == DFCS_CAPTIONCLOSE) {
+    path.moveTo(g.topLeft());
+    path.lineTo(g.bottomRight());
+    path.moveTo(g.topRight());
+    path.lineTo(g.bottomLeft());
+    filled = false;
+  } else if (type == DFC_CAPTION && part == DFCS_CAPTIONMIN) {
+    path.addRect(QRectF(g.left(), g.bottom() - 2, s, 2));
+  } else if (type == DFC_CAPTION && part == DFCS_CAPTIONMAX) {
+    path.addRect(QRectF(g.left(), g.top(), s, 2));
+    path.addRect(g);
+    filled = false;
+  } else if (type == DFC_CAPTION) {
+    return;
+  } else {
+    // Arrows: the menu arrow points right, scroll arrows as named.
+    const int dir = type == DFC_MENU ? DFCS_SCROLLRIGHT : part;
+    const QPointF tips[4][3] = {
+        {{g.left(), g.bottom()}, {c.x(), g.top()}, {g.right(), g.bottom()}},
+        {{g.left(), g.top()}, {c.x(), g.bottom()}, {g.right(), g.top()}},
+        {{g.right(), g.top()}, {g.left(), c.y()}, {g.right(), g.bottom()}},
+        {{g.left(), g.top()}, {g.right(), c.y()}, {g.left(), g.bottom()}}};
+    if (dir < 0 || dir > 3) return;
+    path.addPolygon(QPolygonF({tips[dir][0], tips[dir][1], tips[dir][2]}));
+    path.closeSubpath();
+  }
+  painter_->save();
+  painter_->setRenderHint(QPainter::Antialiasing, true);
+  if (filled) {
+    painter_->setPen(Qt::NoPen);
+    painter_->setBrush(ink);
+  } else {
+    painter_->setPen(QPen(ink, 2));
+    painter_->setBrush(Qt::NoBrush);
+  }
+  painter_->drawPath(path);
+  painter_->restore();
 }
 
 void cMemDC::FrameRect(int LeftX, int TopY, int RightX, int BottomY, OleColor clrFill,
@@ -432,11 +551,12 @@ void cMemDC::DrawText(const QString& Text, int& LeftX, int& TopY, int& RightX, i
 }
 
 void cMemDC::ExtTextOut(const QString& Text, int LeftX, int TopY, int RightX, int BottomY,
-                        int xOffset, int yOffset) {
+                        int xOffset, int yOffset, int etoFlags) {
   if (!IsCreated()) return;
+  const QRect rect(QPoint(LeftX, TopY), QPoint(RightX - 1, BottomY - 1));
   painter_->save();
-  painter_->setClipRect(QRect(QPoint(LeftX, TopY), QPoint(RightX - 1, BottomY - 1)),
-                        Qt::IntersectClip);
+  if (etoFlags & ETO_OPAQUE) painter_->fillRect(rect, back_);
+  if (etoFlags & ETO_CLIPPED) painter_->setClipRect(rect, Qt::IntersectClip);
   const QFontMetrics fm(painter_->font(), image());
   if (backStyle_ == OPAQUE)
     painter_->fillRect(QRect(xOffset, yOffset, fm.horizontalAdvance(Text), fm.height()), back_);
@@ -455,14 +575,20 @@ void cMemDC::PaintPicture(const StdPicture& oPic, int xDest, int yDest, int nWid
   if (oPic.Type == StdPicture::Icon) {
     painter_->drawImage(QRect(xDest, yDest, nWidth, nHeight), oPic.Picture);
   } else if (oPic.Type == StdPicture::Bitmap) {
-    cMemDC source;
-    QImage copy = oPic.Picture.convertToFormat(QImage::Format_RGB32);
-    source.Init(copy.width(), copy.height(), nullptr, &copy);
-    if (clrMask == Ole::None)
-      source.BitBlt(painter_.get(), xDest, yDest, nWidth, nHeight, xSrc, ySrc, dwRop);
-    else
-      source.TransBlt(painter_.get(), xDest, yDest, nWidth, nHeight, xSrc, ySrc, clrMask);
+    PaintBitmap(oPic.Picture, xDest, yDest, nWidth, nHeight, xSrc, ySrc, dwRop, clrMask);
   }
+}
+
+void cMemDC::PaintBitmap(const QImage& hBmp, int xDest, int yDest, int nWidth, int nHeight,
+                         int xSrc, int ySrc, quint32 dwRop, OleColor clrMask) {
+  if (!IsCreated() || hBmp.isNull() || nWidth <= 0 || nHeight <= 0) return;
+  QImage copy = hBmp.convertToFormat(QImage::Format_RGB32);
+  cMemDC source;  // made after the image it paints on, so ended before it
+  source.Init(copy.width(), copy.height(), nullptr, &copy);
+  if (clrMask == Ole::None)
+    source.BitBlt(painter_.get(), xDest, yDest, nWidth, nHeight, xSrc, ySrc, dwRop);
+  else
+    source.TransBlt(painter_.get(), xDest, yDest, nWidth, nHeight, xSrc, ySrc, clrMask);
 }
 
 void cMemDC::PaintDisabledPicture(const StdPicture& oPic, int xDest, int yDest, int nWidth,
@@ -508,6 +634,24 @@ void cMemDC::SetDIBits(int xDest, int yDest, int nWidth, int nHeight, const QByt
   const QImage rows(reinterpret_cast<const uchar*>(aBits.constData()), nWidth, nHeight, stride,
                     QImage::Format_BGR888);
   copyTo(painter_.get(), QPoint(xDest, yDest), rows.mirrored(false, true), SRCCOPY);
+}
+
+QBrush cMemDC::CreateBrush(OleColor clrFill, int lStyle, int lHatch) {
+  static const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
+                                           Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+  if (lStyle == BS_NULL) return QBrush(Qt::NoBrush);
+  const QColor color = Ole::ToQColor(clrFill);
+  if (lStyle == BS_HATCHED && lHatch >= 0 && lHatch <= HS_DIAGCROSS)
+    return QBrush(color, hatches[lHatch]);
+  return QBrush(color);
+}
+
+QPen cMemDC::CreatePen(OleColor clrOutline, int lStyle, int lWidth) {
+  static const Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
+                                        Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen};
+  QPen pen(Ole::ToQColor(clrOutline), lWidth > 1 ? lWidth : 0);
+  pen.setStyle(lStyle >= 0 && lStyle <= PS_NULL ? styles[lStyle] : Qt::SolidLine);
+  return pen;
 }
 
 int cMemDC::TextWidth(const QString& sText) const {

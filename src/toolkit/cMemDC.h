@@ -33,6 +33,23 @@ class cMemDC {
     BDR_RAISEDOUTER = 1, BDR_SUNKENOUTER = 2, BDR_RAISEDINNER = 4, BDR_SUNKENINNER = 8,
     BF_LEFT = 1, BF_TOP = 2, BF_RIGHT = 4, BF_BOTTOM = 8, BF_RECT = 15, BF_MIDDLE = 0x800
   };
+  enum FrameControl : int {
+    DFC_CAPTION = 1, DFC_MENU = 2, DFC_SCROLL = 3, DFC_BUTTON = 4,
+    DFCS_CAPTIONCLOSE = 0, DFCS_CAPTIONMIN = 1, DFCS_CAPTIONMAX = 2,
+    DFCS_MENUARROW = 0, DFCS_MENUCHECK = 1, DFCS_MENUBULLET = 2,
+    DFCS_SCROLLUP = 0, DFCS_SCROLLDOWN = 1, DFCS_SCROLLLEFT = 2, DFCS_SCROLLRIGHT = 3,
+    DFCS_BUTTONCHECK = 0, DFCS_BUTTONRADIO = 4, DFCS_BUTTONPUSH = 0x10,
+    DFCS_INACTIVE = 0x100, DFCS_PUSHED = 0x200, DFCS_CHECKED = 0x400
+  };
+  enum TextOutFlags : int { ETO_OPAQUE = 2, ETO_CLIPPED = 4 };
+  enum BrushStyle : int { BS_SOLID = 0, BS_NULL = 1, BS_HATCHED = 2 };
+  enum Hatch : int {
+    HS_HORIZONTAL = 0, HS_VERTICAL = 1, HS_FDIAGONAL = 2, HS_BDIAGONAL = 3, HS_CROSS = 4,
+    HS_DIAGCROSS = 5
+  };
+  enum PenStyle : int {
+    PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_NULL = 5
+  };
   enum BkMode { TRANSPARENT = 1, OPAQUE = 2 };
   enum Rop2 { R2_NOT = 6, R2_XORPEN = 7, R2_COPYPEN = 13 };
 
@@ -47,8 +64,11 @@ class cMemDC {
   QPainter* Init(int PixelWidth = 0, int PixelHeight = 0, QPainter* hParentDC = nullptr,
                  QImage* hMemoryDC = nullptr);
   void Destroy();
+  // The surface's own pixels, taken away; hNewBitmap, when given, becomes
+  // the surface. Without one the surface stays created but owns nothing.
+  QImage DetachBitmap(const std::optional<QImage>& hNewBitmap = std::nullopt);
   bool IsCreated() const { return painter_ != nullptr; }
-  bool IsMemoryDC() const { return IsCreated() && !callerImage_; }
+  bool IsMemoryDC() const { return IsCreated() && !callerImage_ && ownBitmap_; }
 
   QPainter* hDC() const { return painter_.get(); }
   int Width() const { return IsCreated() ? width_ : 0; }
@@ -64,6 +84,7 @@ class cMemDC {
   void SetBackStyle(int mode);
   int DrawMode() const { return IsCreated() ? drawMode_ : 0; }
   void SetDrawMode(int rop2);
+  // A checker of background and text colour, as they are now.
   QBrush DotBrush() const;
   std::optional<QBrush> Brush() const { return brush_; }
   void SetBrush(const std::optional<QBrush>& brush);  // none restores the initial brush
@@ -83,7 +104,10 @@ class cMemDC {
                     OleColor clrSecond, bool bVertical = false);
   void DrawEdge(int LeftX = 0, int TopY = 0, int RightX = -1, int BottomY = -1,
                 int Edge = BDR_SUNKENOUTER, int Flags = BF_RECT);
-  void DrawFrameControl(int LeftX = 0, int TopY = 0, int RightX = -1, int BottomY = -1);
+  // A control part: a button (push, check box, radio), a menu glyph, a
+  // scroll arrow or a caption button, with the DFCS_ state bits.
+  void DrawFrameControl(int LeftX = 0, int TopY = 0, int RightX = -1, int BottomY = -1,
+                        int Type_ = DFC_BUTTON, int Style = DFCS_BUTTONPUSH);
   void FrameRect(int LeftX, int TopY, int RightX, int BottomY, OleColor clrFill = Ole::None,
                  const std::optional<QBrush>& hbrFill = std::nullopt);
   // X1 below 0 draws on from the current position.
@@ -121,8 +145,14 @@ class cMemDC {
   // drawn or measured is written back.
   void DrawText(const QString& Text, int& LeftX, int& TopY, int& RightX, int& BottomY,
                 int dtFlags = 0);
+  // The text at (xOffset, yOffset); ETO_OPAQUE fills the rectangle in the
+  // background colour, ETO_CLIPPED keeps the text inside it.
   void ExtTextOut(const QString& Text, int LeftX, int TopY, int RightX, int BottomY,
-                  int xOffset = 0, int yOffset = 0);
+                  int xOffset = 0, int yOffset = 0, int etoFlags = 0);
+  // Copies from the bitmap (sizes as given); with clrMask its pixels stay out.
+  void PaintBitmap(const QImage& hBmp, int xDest = 0, int yDest = 0, int nWidth = 0,
+                   int nHeight = 0, int xSrc = 0, int ySrc = 0, quint32 dwRop = SRCCOPY,
+                   OleColor clrMask = Ole::None);
   void PaintPicture(const StdPicture& oPic, int xDest = 0, int yDest = 0, int nWidth = 0,
                     int nHeight = 0, int xSrc = 0, int ySrc = 0, quint32 dwRop = SRCCOPY,
                     OleColor clrMask = Ole::None);
@@ -136,6 +166,14 @@ class cMemDC {
   static StdPicture IconToPicture(const QImage& icon);
   // 24-bit bottom-up rows padded to 4 bytes; too short a buffer draws nothing.
   void SetDIBits(int xDest, int yDest, int nWidth, int nHeight, const QByteArray& aBits);
+
+  static QBrush CreateBrush(OleColor clrFill, int lStyle = BS_SOLID, int lHatch = HS_HORIZONTAL);
+  static QPen CreatePen(OleColor clrOutline, int lStyle = PS_SOLID, int lWidth = 1);
+  // Brushes, pens and bitmaps are values: nothing is freed; true for one
+  // that paints.
+  static bool DeleteObject(const QBrush& hObject) { return hObject.style() != Qt::NoBrush; }
+  static bool DeleteObject(const QPen& hObject) { return hObject.style() != Qt::NoPen; }
+  static bool DeleteObject(const QImage& hObject) { return !hObject.isNull(); }
 
   static OleColor TranslateColor(OleColor c) { return Ole::Translate(c); }
   static double HM2Pix(double value) { return value * 1440.0 / 2540.0 / 15.0; }
@@ -151,9 +189,11 @@ class cMemDC {
   void copyTo(QPainter* dest, const QPoint& at, const QImage& part, quint32 rop) const;
   QImage sourcePart(int x, int y, int w, int h) const;
   void applyFont();
+  void paintGlyph(const QRect& r, int type, int part, const QColor& ink);
 
   mutable QImage ownImage_;
   QImage* callerImage_ = nullptr;
+  bool ownBitmap_ = false;
   std::unique_ptr<QPainter> painter_;
   QPainter* parent_ = nullptr;
   int width_ = 0, height_ = 0;

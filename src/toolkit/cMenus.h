@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "toolkit/ISuperClass.h"
 #include "toolkit/MenuImageList.h"
 #include "toolkit/OleColor.h"
 #include "toolkit/StdFont.h"
@@ -21,6 +22,7 @@ namespace rd {
 
 class MenuStyle;
 class OwnerMenu;
+class cSuperClass;
 
 // The arguments of cMenus::AddItem; leave out what you do not need:
 //   menus->AddItem({.Parent = p, .Caption = "&Open", .Key = "mnuOpen", .Tag = tag});
@@ -59,15 +61,25 @@ struct NewMenuItem {
 //   });
 // Children are added with the parent's index (IndexForKey(parentKey)).
 // Delete the manager (or its parent window) to release it.
-class cMenus : public QObject {
+class cMenus : public QObject, public ISuperClass {
   Q_OBJECT
  public:
+  // PopUpMenu options: where the menu sits against the point, and
+  // TPM_NONOTIFY for no MenuHighlight or MenuExit while it shows.
+  enum PopUpOptions : int {
+    TPM_LEFTALIGN = 0x0, TPM_CENTERALIGN = 0x4, TPM_RIGHTALIGN = 0x8,
+    TPM_TOPALIGN = 0x0, TPM_VCENTERALIGN = 0x10, TPM_BOTTOMALIGN = 0x20,
+    TPM_NONOTIFY = 0x80
+  };
+
   explicit cMenus(QObject* parent = nullptr);
   ~cMenus() override;
 
   // Attaching. Later creation calls do nothing.
   void CreateFromForm(QMainWindow* oForm, bool TopMenus = false);
   bool CreateFromNothing(QWidget* owner = nullptr);  // true once attached
+  // Puts the root menu on the window as its menu bar.
+  void BuildOn(QWidget* window);
   QWidget* Handle() const { return root_; }
 
   // Items.
@@ -80,7 +92,12 @@ class cMenus : public QObject {
   int IndexForID(int ID) const;
   int IndexForAction(const QAction* action) const;
   const clsStoreMenu* Record(int Index) const { return at(Index); }
-  int PopUpMenu(const QVariant& Index = {}, std::optional<QPoint> at = std::nullopt);
+  // Shows the root menu or an item's popup at the point (the cursor by
+  // default); raises Click for the chosen item and returns its command ID.
+  int PopUpMenu(const QVariant& Index = {}, std::optional<QPoint> at = std::nullopt,
+                int Options = 0);
+  // The top left corner of a menu of that size shown at the point.
+  static QPoint PopUpPosition(QPoint at, QSize size, int Options);
 
   // Item properties; an index naming no item reads empty and writes nothing.
   QString ItemKey(int Index) const;
@@ -151,14 +168,22 @@ class cMenus : public QObject {
   void OnCommand(int ID);
   void OnMenuSelect(std::optional<int> ID);
   int OnMenuChar(const QWidget* menu, QChar c) const;  // a position, or -1
-  // The item's size in pixels, after the MeasureItem event where it is raised.
-  QSize OnMeasureItem(int Index);
-  // Paints the item into hDC at rect, after the DrawItem event where it is
-  // raised; false when the owner took the painting over.
-  // A silhouette of the picture in button shadow on black.
-  static StdPicture ShadowImage(const StdPicture& picture);
+  // The item's size in pixels, after the MeasureItem event where it is
+  // raised; none when a DrawStyle other than 0 and 1 leaves it to the menu.
+  std::optional<QSize> OnMeasureItem(int Index);
+  // Paints the item into hDC at rect (in the menu's coordinates), after the
+  // DrawItem event where it is raised; false when nothing was painted (the
+  // owner took it over, or the DrawStyle paints none).
   bool OnDrawItem(int Index, QPainter* hDC, const QRect& rect, bool selected, bool disabled,
                   bool hot);
+  // A silhouette of the picture in button shadow on black.
+  static StdPicture ShadowImage(const StdPicture& picture);
+  // The colour one fifth lighter (a very light one, one fifth darker).
+  OleColor LightenColor(OleColor color);
+
+  // ISuperClass: the events of the menu bar that stand for window messages.
+  void Before(bool& handled, bool& accepted, QObject* target, QEvent* event) override;
+  void After(bool& accepted, QObject* target, QEvent* event) override;
 
  signals:
   void MenuHighlight(int Index);
@@ -182,8 +207,18 @@ class cMenus : public QObject {
   void redrawBar();
   void raiseClickForID(int ID);
   void importMenu(QWidget* from, QWidget* into, int parentID);
+  void subclassOwner();
+  void watchMenu(QWidget* menu);
   void paintFlat(cMemDC& dc, const clsStoreMenu& rec, int W, int H, bool selected, bool disabled,
                  bool checked, bool hot) const;
+  void paintClassic(cMemDC& dc, const clsStoreMenu& rec, const QRect& rect, bool selected,
+                    bool disabled, bool checked, bool hot);
+  // Caption from x0 and shortcut text in the current text colour; shift 1
+  // draws them one pixel up and to the left.
+  void drawItemTexts(cMemDC& dc, const clsStoreMenu& rec, int W, int H, int x0,
+                     int shift = 0) const;
+  void paintSubmenuArrow(cMemDC& dc, const clsStoreMenu& rec, int W, int H,
+                         OleColor color) const;
   void paintCheckGlyph(cMemDC& dc, int style, const QRect& box, OleColor color) const;
 
   std::vector<std::unique_ptr<clsStoreMenu>> items_;
@@ -191,10 +226,12 @@ class cMenus : public QObject {
   std::unique_ptr<QWidget> ownedRoot_;
   QPointer<QWidget> owner_;
   std::unique_ptr<MenuStyle> style_;
+  std::unique_ptr<cSuperClass> superClass_;
   bool created_ = false;
   bool menuBar_ = false;
   bool topMenus_ = false;
   bool inPopUp_ = false;
+  bool notify_ = true;
   int nextID_ = 100;
   cMemDC measure_;
   int drawStyle_ = 0;
@@ -202,6 +239,7 @@ class cMenus : public QObject {
   StdFont font_;
   std::optional<StdPicture> picture_;
   QSize pictureSize_;
+  OleColor lightenIn_ = 0, lightenOut_ = 0;
 };
 
 }  // namespace rd

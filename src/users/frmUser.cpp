@@ -1,7 +1,11 @@
 #include "users/frmUser.h"
 
+#include <QScreen>
+#include <QShortcut>
+
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
+#include "masterdetail/ListPrint.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/Twips.h"
 #include "platform/widgets/FlexGrid.h"
@@ -13,6 +17,7 @@ namespace rd {
 namespace {
 constexpr int kEditCaption = 1021;
 constexpr int kFirstColumnHead = 1050;
+constexpr int kPrintHeading = 1089;
 constexpr int kColumns = 5;
 // The window opens modally with this size, in twips.
 constexpr int kWidth = 9000;
@@ -23,6 +28,18 @@ frmUser::frmUser(QWidget* parent) : BrowseWindow(parent) {
   setObjectName(QStringLiteral("frmUser"));
   resize(Twips::ToPx(kWidth), Twips::ToPx(kHeight));
   InitControl();
+  new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &frmUser::Unload);
+}
+
+void frmUser::showEvent(QShowEvent* event) {
+  if (!centred_ && isWindow()) {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QRect area = owner && owner->isVisible() ? owner->frameGeometry()
+                                                   : screen()->availableGeometry();
+    move(area.center() - rect().center());
+    centred_ = true;
+  }
+  BrowseWindow::showEvent(event);
 }
 
 void frmUser::InitControl() { BuildListToolbar(); }
@@ -71,6 +88,13 @@ bool frmUser::ModifyData() {
     return false;
   }
   RunEditor(editor);
+  return true;
+}
+
+bool frmUser::HandleOwnButton(const QString& key) {
+  if (key != QLatin1String("Print")) return false;
+  ListPrint::Print(*this, *vsData(), *stbTemplate(),
+                   ReplaceParams(GetLangString(kPrintHeading), {QString(), windowTitle()}));
   return true;
 }
 

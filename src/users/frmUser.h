@@ -23,15 +23,20 @@ class frmUser : public BrowseWindow {
   void vsData_DblClick() override {}
 
  protected:
+  // Opens centred over its owner (the screen without one).
+  void showEvent(QShowEvent* event) override;
   // Shows the editor modally; replaced by tests.
   virtual void RunEditor(frmUserEdit& editor);
 
  private:
   bool AddData() override;
-  bool HandleOwnButton(const QString&) override { return false; }
+  // Print: the list through the report of list windows.
+  bool HandleOwnButton(const QString& key) override;
   QString TotalQuery(const QString&) const override { return QString(); }
   bool LoadDeleteTemplates() override { return true; }
   bool DeleteRecord(int row, qlonglong id, QString* error) override;
+
+  bool centred_ = false;
 };
 
 }  // namespace rd

@@ -69,8 +69,6 @@ frmUserEdit::frmUserEdit(QWidget* parent)
   setTabOrder(chkAdmin_, cmdSave_);
   setTabOrder(cmdSave_, cmdAdd_);
   setTabOrder(cmdAdd_, cmdCancel_);
-  cmdSave_->setAutoDefault(false);
-  cmdCancel_->setAutoDefault(false);
   cmdAdd_->setDefault(true);
 
   connect(cmdSave_, &QPushButton::clicked, this, &frmUserEdit::cmdSave_Click);

@@ -14,6 +14,7 @@
 #include "platform/ini/Ini.h"
 #include "platform/report/Printer.h"
 #include "platform/report/ReportPreview.h"
+#include "platform/report/ReportText.h"
 #include "platform/widgets/StatusBar.h"
 
 using browsefixture::Database;
@@ -74,6 +75,8 @@ class TestPrint : public QObject {
  private slots:
   void columns_data();
   void columns();
+  void insidePrintArea_data();
+  void insidePrintArea();
   void atMostFiftyColumns();
   void headingLinesAndRowHeight_data();
   void headingLinesAndRowHeight();
@@ -89,35 +92,29 @@ class TestPrint : public QObject {
 void TestPrint::columns_data() {
   QTest::addColumn<QList<int>>("gridWidths");
   QTest::addColumn<int>("orientation");
-  QTest::addColumn<QSize>("page");
   QTest::addColumn<QList<int>>("lefts");
   QTest::addColumn<QList<int>>("widths");
   QTest::addColumn<QStringList>("fields");
   const QList<int> lefts{0, 2230, 6710}, widths{2230, 4480, 2230};
   const QStringList fields{"F1", "F2", "F3"};
-  QTest::newRow("proportional shares") << QList<int>{1000, 2000, 1000} << 0 << QSize(9050, 20000)
-                                       << lefts << widths << fields;
-  QTest::newRow("portrait takes the page width")
-      << QList<int>{1000, 2000, 1000} << 1 << QSize(9050, 20000) << lefts << widths << fields;
-  QTest::newRow("landscape takes the page height")
-      << QList<int>{1000, 2000, 1000} << 2 << QSize(20000, 9050) << lefts << widths << fields;
-  QTest::newRow("hidden columns left out")
-      << QList<int>{-3000, 1000, -500, 2000, 1000} << 0 << QSize(9050, 20000) << lefts << widths
-      << QStringList{"F2", "F4", "F5"};
-  QTest::newRow("zero widths share equally")
-      << QList<int>{0, 0, 0} << 0 << QSize(9050, 20000) << QList<int>{0, 2980, 5960}
-      << QList<int>{2980, 2980, 2980} << fields;
-  QTest::newRow("nothing visible") << QList<int>{-1000} << 0 << QSize(9050, 20000) << QList<int>{}
-                                   << QList<int>{} << QStringList{};
+  QTest::newRow("proportional shares")
+      << QList<int>{1000, 2000, 1000} << 0 << lefts << widths << fields;
+  QTest::newRow("landscape") << QList<int>{1000, 2000, 1000} << 2 << lefts << widths << fields;
+  QTest::newRow("hidden columns left out") << QList<int>{-3000, 1000, -500, 2000, 1000} << 0
+                                           << lefts << widths << QStringList{"F2", "F4", "F5"};
+  QTest::newRow("zero widths share equally") << QList<int>{0, 0, 0} << 0
+                                             << QList<int>{0, 2980, 5960}
+                                             << QList<int>{2980, 2980, 2980} << fields;
+  QTest::newRow("nothing visible")
+      << QList<int>{-1000} << 0 << QList<int>{} << QList<int>{} << QStringList{};
 }
 
 void TestPrint::columns() {
   QFETCH(QList<int>, gridWidths);
   QFETCH(int, orientation);
-  QFETCH(QSize, page);
   Database db;
   rd::drSingleTable report;
-  rd::PrintData::LayOut(report, Columns(gridWidths), orientation, page.width(), page.height());
+  rd::PrintData::LayOut(report, Columns(gridWidths), orientation, 9000);
   QCOMPARE(report.ReportWidth(), 9000);
   QCOMPARE(report.Orientation(), orientation);
   const Laid laid = Printed(report);
@@ -126,10 +123,70 @@ void TestPrint::columns() {
   QTEST(laid.fields, "fields");
 }
 
+void TestPrint::insidePrintArea_data() {
+  QTest::addColumn<QSize>("page");
+  QTest::addColumn<QMargins>("unprintable");
+  QTest::addColumn<int>("orientation");
+  QTest::addColumn<QList<int>>("gridWidths");
+  QTest::addColumn<int>("barWidth");
+  const QSize a4(11906, 16838);
+  const QList<int> bills{1200, 1500, 2400, 1100, 1100, 1300, 1500, 1500};
+  QTest::newRow("portrait") << a4 << QMargins() << 1 << bills << 12000;
+  QTest::newRow("landscape") << a4 << QMargins() << 2 << bills << 12000;
+  QTest::newRow("default lies as the paper") << QSize(16838, 11906) << QMargins() << 0 << bills
+                                             << 12000;
+  QTest::newRow("narrow grid") << a4 << QMargins() << 1 << QList<int>{300, 400} << 2000;
+  QTest::newRow("wide grid") << a4 << QMargins() << 2 << QList<int>(45, 1500) << 60000;
+  QTest::newRow("printer edges wider than the margin")
+      << a4 << QMargins(1000, 900, 1200, 1100) << 2 << bills << 12000;
+}
+
+void TestPrint::insidePrintArea() {
+  QFETCH(QSize, page);
+  QFETCH(QMargins, unprintable);
+  QFETCH(int, orientation);
+  QFETCH(QList<int>, gridWidths);
+  QFETCH(int, barWidth);
+  Database db;
+  rd::drSingleTable report;
+  rd::GridPrintSource source = Columns(gridWidths);
+  // Panels far narrower than their texts.
+  source.panels = {{"Records: 1234", barWidth - 400},
+                   {"Total sales: 657.30", 200},
+                   {"Total paid: 1,234,567.89", 200}};
+  source.statusWidth = barWidth;
+  const QSize oriented = rd::Printer::Oriented(page, orientation);
+  const QRect area = rd::Printer::PrintArea(oriented, unprintable, report.Margin());
+  QVERIFY(area.left() >= std::max(unprintable.left(), rd::drSingleTable::kMargin));
+  rd::PrintData::LayOut(report, source, orientation, area.width());
+  const rd::Report::Placement place = report.PlaceOn(oriented, unprintable);
+  QCOMPARE(place.area, area);
+
+  for (const rd::ReportSection& section : report.SectionList()) {
+    std::vector<const ReportControl*> row;
+    for (const ReportControl& c : section.ControlList()) {
+      if (!c.Visible) continue;
+      const double left = area.left() + place.scale * c.Left;
+      const double right = area.left() + place.scale * (c.Left + c.Width);
+      QVERIFY2(left >= area.left() && right <= area.right() + 1,
+               qPrintable(section.Name() + " " + c.Name));
+      if (c.kind == ReportControl::Line) continue;
+      QVERIFY2(c.Top + c.Height <= section.Height(), qPrintable(c.Name));
+      if (section.Name() == "Section5")
+        QVERIFY2(c.Width >= rd::ReportText::CaptionWidth(c), qPrintable(c.Caption));
+      for (const ReportControl* other : row)
+        if (other->Top == c.Top)
+          QVERIFY2(other->Left + other->Width <= c.Left || c.Left + c.Width <= other->Left,
+                   qPrintable(other->Name + " over " + c.Name));
+      row.push_back(&c);
+    }
+  }
+}
+
 void TestPrint::atMostFiftyColumns() {
   Database db;
   rd::drSingleTable report;
-  rd::PrintData::LayOut(report, Columns(QList<int>(60, 100)), 0, 9050, 20000);
+  rd::PrintData::LayOut(report, Columns(QList<int>(60, 100)), 0, 9000);
   const Laid laid = Printed(report);
   QCOMPARE(laid.widths, QList<int>(50, 160));
   QCOMPARE(laid.lefts.last(), 49 * 160);
@@ -151,7 +208,7 @@ void TestPrint::headingLinesAndRowHeight() {
   rd::drSingleTable report;
   rd::GridPrintSource source = Columns({1000, 1000});
   source.printLines = printLines;
-  rd::PrintData::LayOut(report, source, 0, 9050, 20000);
+  rd::PrintData::LayOut(report, source, 0, 9000);
 
   const ReportControl* title = report.Sections("Section4")->Controls(1);
   QCOMPARE(title->Caption, QString("Customers"));
@@ -191,7 +248,7 @@ void TestPrint::statusTexts() {
   for (int i = 0; i < panelWidths.size(); ++i)
     source.panels.push_back({QString("Panel %1").arg(i + 1), panelWidths[i]});
   source.statusWidth = barWidth;
-  rd::PrintData::LayOut(report, source, 0, 9050, 20000);
+  rd::PrintData::LayOut(report, source, 0, 9000);
   rd::ReportSection* footer = report.Sections("Section5");
   QList<int> lefts, widths;
   for (int k = 1; k <= rd::drSingleTable::kFields; ++k) {
@@ -273,7 +330,7 @@ void TestPrint::printButtonPreviewsTheGrid() {
 
   QCOMPARE(shown.size(), size_t(2));
   rd::Report& report = shown.back();
-  QCOMPARE(report.ReportWidth(), 16838 - 50);
+  QCOMPARE(report.ReportWidth(), 16838 - 2 * rd::drSingleTable::kMargin);
   QCOMPARE(report.Orientation(), 2);
   QCOMPARE(report.DataSource().RecordCount(), 10);
   const Laid laid = Printed(report);

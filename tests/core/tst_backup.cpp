@@ -4,6 +4,8 @@
 #include "FakeServer.h"
 #include "core/DatabaseConnector.h"
 #include "core/DatabaseFile.h"
+#include "core/ModuleWindow.h"
+#include "core/RecordEditor.h"
 #include "core/ServerBackupSql.h"
 #include "core/modBackup.h"
 #include "core/modDatabase.h"
@@ -12,6 +14,12 @@ using namespace rd;
 
 namespace {
 
+int UserCount() {
+  Recordset rs;
+  if (!DbConnection || !OpenRecordset("select count(*) from tblUser", rs)) return -1;
+  return rs.Fields(0).Value.toInt();
+}
+
 // Records what the file dialogs were offered.
 class DialogUi : public ScriptedUi {
  public:
@@ -19,6 +27,7 @@ class DialogUi : public ScriptedUi {
                           QWidget* w) override {
     offered << suggested;
     filters << filter;
+    if (takeProposed) return suggested;
     return ScriptedUi::GetSaveFileName(t, suggested, filter, w);
   }
   QString GetOpenFileName(const QString& t, const QString& folder, const QString& filter,
@@ -28,6 +37,33 @@ class DialogUi : public ScriptedUi {
     return ScriptedUi::GetOpenFileName(t, folder, filter, w);
   }
   QStringList offered, filters;
+  bool takeProposed = false;  // the save dialog answers with its proposal
+};
+
+// A browse window that counts its reads.
+class ListWindow : public QWidget, public ModuleWindow {
+ public:
+  void InitControl() override {}
+  bool RefreshData(const QString&) override {
+    users << UserCount();
+    return true;
+  }
+  QString SelectSQL() const override { return {}; }
+  QString WhereArea() const override { return {}; }
+  QString OrderArea() const override { return {}; }
+  FlexGrid* vsData() override { return nullptr; }
+  QList<int> users;  // the users each read found
+};
+
+class EditorWindow : public QWidget, public RecordEditor {
+ public:
+  void SetForm(ModuleWindow*) override {}
+  void SetEditMode(int) override {}
+  void SetAllowAdd(bool) override {}
+  void SetModuleName(const QString&) override {}
+  void SetRsName(const QString&) override {}
+  void SetID(int) override {}
+  bool Load() override { return true; }
 };
 
 QByteArray ReadAll(const QString& path) {
@@ -39,12 +75,6 @@ void WriteFile(const QString& path, const QByteArray& data) {
   QFile f(path);
   QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
   f.write(data);
-}
-
-int UserCount() {
-  Recordset rs;
-  if (!DbConnection || !OpenRecordset("select count(*) from tblUser", rs)) return -1;
-  return rs.Fields(0).Value.toInt();
 }
 
 using ServerBackupSql::BackupFile;
@@ -197,11 +227,35 @@ class tst_backup : public QObject {
     Start();
     QVERIFY(!BackupDatabase(nullptr));
     QCOMPARE(ui_->offered.size(), 1);
-    const QString prefix = Path("Backup/RecordDesk.db");
+    const QString prefix = Path("Backup/RecordDesk");
     QVERIFY2(ui_->offered[0].startsWith(prefix), qPrintable(ui_->offered[0]));
-    QVERIFY(QRegularExpression("^\\d{14}$").match(ui_->offered[0].mid(prefix.size())).hasMatch());
+    QVERIFY(QRegularExpression("^\\d{14}\\.bak$")
+                .match(ui_->offered[0].mid(prefix.size()))
+                .hasMatch());
     QCOMPARE(ui_->filters[0], QString("Backup Files(*.bak);;All Files(*.*)"));
     QVERIFY2(ui_->boxes.isEmpty(), "cancel is silent");
+  }
+
+  // The proposed backup is listed by the restore dialog's filter, and the
+  // restore leaves no window on rows of the replaced database.
+  void backupThenRestoreFromTheList() {
+    Start();
+    ui_->takeProposed = true;
+    QVERIFY(BackupDatabase(nullptr));
+    const QStringList listed =
+        QDir(BackupFolder()).entryList({"*.bak"}, QDir::Files);
+    QCOMPARE(listed.size(), 1);
+    QCOMPARE(BackupFolder() + listed[0], ui_->offered[0]);
+
+    QVERIFY(ExecuteSQL("delete from tblUser where UserName='dave'"));
+    ListWindow browse;
+    EditorWindow editor;
+    editor.show();
+    ui_->files << BackupFolder() + listed[0];
+    QVERIFY(RestoreDatabase(nullptr));
+    QCOMPARE(ui_->texts(), (QStringList{"#1101", "#1108", "#1105"}));
+    QCOMPARE(browse.users, QList<int>{5});
+    QVERIFY2(!editor.isVisible(), "an editor of the old rows is closed");
   }
 
   // Backup of the database file: chosen names are relative to the program
@@ -357,7 +411,7 @@ class tst_backup : public QObject {
     ui_->files << file;
 
     QCOMPARE(BackupDatabase(nullptr), result);
-    QCOMPARE(ui_->offered.value(0), Path("Backup/Shop20080309140507"));
+    QCOMPARE(ui_->offered.value(0), Path("Backup/Shop20080309140507.bak"));
     QCOMPARE(server.log, QStringList({"select Getdate()", statement.arg(file)}));
     for (QString& m : messages)
       if (m.contains("%1")) m = m.arg(file);

@@ -2,6 +2,8 @@
 
 #include "MultiEditFixture.h"
 #include "browse/drMultiTable.h"
+#include "browse/drSingleTable.h"
+#include "masterdetail/ListPrint.h"
 #include "masterdetail/ViewPrint.h"
 #include "masterdetail/frmMultiView.h"
 #include "platform/ini/Ini.h"
@@ -33,18 +35,26 @@ rd::ViewPrint::Source Source(const QList<int>& widths, int gridWidth, int master
 class TestViewPrint : public QObject {
   Q_OBJECT
  private slots:
+  // The page's width in its orientation less the margins of an inch.
   void reportWidth_data() {
     QTest::addColumn<int>("orientation");
     QTest::addColumn<int>("width");
-    QTest::newRow("default") << 0 << 12000 - 500;
-    QTest::newRow("portrait") << 1 << 12000 - 50;
-    QTest::newRow("landscape") << 2 << 17000 - 10000;
+    QTest::newRow("default") << 0 << 12000 - 2880;
+    QTest::newRow("portrait") << 1 << 12000 - 2880;
+    QTest::newRow("landscape") << 2 << 17000 - 2880;
   }
   void reportWidth() {
     QFETCH(int, orientation);
     Database db;
-    rd::drMultiTable report;
-    rd::ViewPrint::LayOut(report, Source({1000}, 1000, 0), orientation, 12000, 17000);
+    QVERIFY(rd::Ini::Write(rd::ConfigFile, "Print", "Orientation", QString::number(orientation)));
+    rd::Printer::SetPageSize(QSize(12000, 17000));
+    std::vector<rd::Report> shown;
+    rd::ReportPreview::SetHandler([&](const rd::Report& r, bool) { shown.push_back(r); });
+    rd::ViewPrint::Print(Source({1000}, 1000, 0));
+    rd::ReportPreview::SetHandler({});
+    rd::Printer::SetPageSize(QSize());
+    QCOMPARE(shown.size(), size_t(1));
+    rd::Report& report = shown.front();
     QTEST(report.ReportWidth(), "width");
     QCOMPARE(report.Orientation(), orientation);
     const ReportControl* title = report.Sections("Section4")->Controls("lblCaption");
@@ -59,7 +69,7 @@ class TestViewPrint : public QObject {
     QTest::addColumn<QList<int>>("lefts");
     QTest::addColumn<QList<int>>("widths");
     QTest::addColumn<QStringList>("fields");
-    // Report width 9000 in portrait on a page 9050 wide.
+    // Report width 9000 in portrait.
     QTest::newRow("one column fills its share") << QList<int>{3000} << 3000 << QList<int>{0}
                                                 << QList<int>{9000} << QStringList{"F1"};
     QTest::newRow("hidden column between") << QList<int>{1000, -2000, 2000} << 3000
@@ -67,13 +77,16 @@ class TestViewPrint : public QObject {
                                            << QStringList{"F1", "F3"};
     QTest::newRow("half the grid") << QList<int>{1000, 1000} << 4000 << QList<int>{0, 2250}
                                    << QList<int>{2250, 2250} << QStringList{"F1", "F2"};
+    QTest::newRow("scrolled past the grid") << QList<int>{3000, 6000} << 3000
+                                            << QList<int>{0, 3000} << QList<int>{3000, 6000}
+                                            << QStringList{"F1", "F2"};
   }
   void columns() {
     QFETCH(QList<int>, gridWidths);
     QFETCH(int, gridWidth);
     Database db;
     rd::drMultiTable report;
-    rd::ViewPrint::LayOut(report, Source(gridWidths, gridWidth, 0), 1, 9050, 20000);
+    rd::ViewPrint::LayOut(report, Source(gridWidths, gridWidth, 0), 1, 9000);
     rd::ReportSection* detail = report.Sections("Section1");
     rd::ReportSection* heads = report.Sections("Section2");
     QList<int> lefts, widths;
@@ -101,7 +114,7 @@ class TestViewPrint : public QObject {
   void masterFieldsThreeToARow() {
     Database db;
     rd::drMultiTable report;
-    rd::ViewPrint::LayOut(report, Source({1000}, 1000, 4), 1, 9050, 20000);
+    rd::ViewPrint::LayOut(report, Source({1000}, 1000, 4), 1, 9000);
     rd::ReportSection* heading = report.Sections("Section4");
     const QList<QPoint> at{{0, 570}, {3000, 570}, {6000, 570}, {0, 1020}};
     for (int k = 1; k <= 4; ++k) {
@@ -113,6 +126,45 @@ class TestViewPrint : public QObject {
     }
     QVERIFY(!heading->Controls(5)->Visible);
     QCOMPARE(heading->Height(), 1020 + 345 + 200);
+  }
+
+  // User list: widths relative to the grid control, not to the visible
+  // columns; the footer keeps the bar's proportions.
+  void listWidths() {
+    Database db;
+    rd::drSingleTable report;
+    rd::GridPrintSource source;
+    source.caption = "Users";
+    source.columns = {{1000, true, "ID", "ID"},
+                      {2000, false, "UserName", "User"},
+                      {1000, true, "Password", "Password"},
+                      {3000, false, "Remark", "Remark"}};
+    source.gridWidth = 10000;
+    source.panels = {{"Records: 5", 6000}};
+    source.statusWidth = 6000;
+    rd::ListPrint::LayOut(report, source, "User list", 9000);
+    QCOMPARE(report.ReportWidth(), 0);
+    QCOMPARE(report.Caption(), QString("Users - Print Preview"));
+    rd::ReportSection* detail = report.Sections("Section1");
+    rd::ReportSection* heads = report.Sections("Section2");
+    QCOMPARE(detail->Height(), 260);
+    const QList<QPair<int, int>> at{{0, 1800}, {1800, 2700}};
+    for (int j = 1; j <= 2; ++j) {
+      const ReportControl* box = detail->Controls(j);
+      QVERIFY(box->Visible);
+      QCOMPARE(qMakePair(box->Left, box->Width), at[j - 1]);
+      QCOMPARE(qMakePair(heads->Controls(j)->Left, heads->Controls(j)->Width), at[j - 1]);
+    }
+    QCOMPARE(detail->Controls(1)->DataField, QString("UserName"));
+    QCOMPARE(detail->Controls(3)->DataField, QString("ID"));
+    QVERIFY(!detail->Controls(3)->Visible && !heads->Controls(3)->Visible);
+    const ReportControl* title = report.Sections("Section4")->Controls(1);
+    QCOMPARE(title->Caption, QString("User list"));
+    QCOMPARE(title->Left, qRound((9000 - title->Width) / 2.0));
+    rd::ReportSection* footer = report.Sections("Section5");
+    QCOMPARE(qMakePair(footer->Controls(1)->Left, footer->Controls(1)->Width), qMakePair(0, 9000));
+    QCOMPARE(footer->Controls("Line2")->Width, 9000);
+    QCOMPARE(heads->Controls("Line1")->Width, 9000);
   }
 
   void printButtonPreviewsTheRecord() {
@@ -142,7 +194,7 @@ class TestViewPrint : public QObject {
 
     QCOMPARE(shown.size(), size_t(1));
     rd::Report& report = shown.front();
-    QCOMPARE(report.ReportWidth(), 11906 - 50);
+    QCOMPARE(report.ReportWidth(), 11906 - 2880);
     QCOMPARE(report.DataSource().RecordCount(), 3);
     const ReportControl* first = report.Sections("Section4")->Controls(1);
     QVERIFY(first->Visible);

@@ -36,6 +36,34 @@ bool positionsMatchMenus(const cMenus& m) {
   return true;
 }
 
+// The events of a manager, in order, as text.
+struct Recorder {
+  QStringList events;
+  explicit Recorder(cMenus& m) {
+    QObject::connect(&m, &cMenus::MenuHighlight, [this](int i) { events << QString("highlight %1").arg(i); });
+    QObject::connect(&m, &cMenus::MenuExit, [this] { events << "exit"; });
+    QObject::connect(&m, &cMenus::Click, [this](int i) { events << QString("click %1").arg(i); });
+    QObject::connect(&m, &cMenus::MeasureItem, [this](bool&, int i, int&, int&) {
+      events << QString("measure %1").arg(i);
+    });
+    QObject::connect(&m, &cMenus::DrawItem, [this](bool&, int i, QPainter*, bool, int, int, int, int) {
+      events << QString("draw %1").arg(i);
+    });
+  }
+};
+
+QColor system(int index) { return Ole::ToQColor(Ole::System(index)); }
+
+// One item painted in a target of its own, at rect.
+QImage paintItem(cMenus& m, int index, const QRect& rect, bool selected = false,
+                 bool disabled = false, bool hot = false) {
+  QImage target(rect.right() + 1, rect.bottom() + 1, QImage::Format_RGB32);
+  target.fill(Qt::black);
+  QPainter p(&target);
+  m.OnDrawItem(index, &p, rect, selected, disabled, hot);
+  return target;
+}
+
 QByteArray joined(const QList<QByteArray>& parts) {
   QByteArray out;
   for (const QByteArray& p : parts) out += p + '\0';
@@ -438,7 +466,7 @@ class TestMenus : public QObject {
     cMemDC dc;
     dc.Init(10, 10);
     dc.SetFont(m.Font());
-    const QSize s = m.OnMeasureItem(1);
+    const QSize s = m.OnMeasureItem(1).value();
     if (extra < 0) {
       QCOMPARE(s, QSize(0, 9));
       return;
@@ -459,13 +487,13 @@ class TestMenus : public QObject {
       seen << index << w << h;
       c = cancel;
     });
-    QCOMPARE(m.OnMeasureItem(2), QSize(0, m.ItemHeight()));
+    QCOMPARE(m.OnMeasureItem(2).value(), QSize(0, m.ItemHeight()));
     QCOMPARE(seen, (QList<int>{2, 0, m.ItemHeight()}));
     m.OnMeasureItem(1);
     QCOMPARE(seen.size(), 3);  // not raised for an ordinary item
     m.ItemOwnerDrawAll = true;
     cancel = false;
-    QCOMPARE(m.OnMeasureItem(1).height(), m.ItemHeight());
+    QCOMPARE(m.OnMeasureItem(1).value().height(), m.ItemHeight());
     QCOMPARE(seen.size(), 6);
   }
 
@@ -544,6 +572,193 @@ class TestMenus : public QObject {
     QVERIFY(text);
   }
 
+  void classicPixels_data() {
+    QTest::addColumn<QString>("kind");  // "bar", "popup", "image", "checked", "-"
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<bool>("hot");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QColor>("expected");
+    const QColor back = system(4), bar = system(13), shadow = system(16), light = system(20);
+    QTest::newRow("pressed bar item: sunken top left") << "bar" << true << false << QPoint(0, 0) << shadow;
+    QTest::newRow("pressed bar item: sunken bottom right") << "bar" << true << false << QPoint(119, 23) << light;
+    QTest::newRow("hot bar item: raised top left") << "bar" << false << true << QPoint(0, 0) << light;
+    QTest::newRow("bar item at rest") << "bar" << false << false << QPoint(0, 0) << system(15);
+    QTest::newRow("popup background") << "popup" << false << false << QPoint(100, 2) << back;
+    QTest::newRow("highlight bar") << "popup" << true << false << QPoint(2, 2) << bar;
+    QTest::newRow("image column kept") << "image" << true << false << QPoint(10, 1) << back;
+    QTest::newRow("highlight beside the image") << "image" << true << false << QPoint(21, 2) << bar;
+    QTest::newRow("separator shadow") << "-" << false << false << QPoint(60, 4) << shadow;
+    QTest::newRow("separator white") << "-" << false << false << QPoint(60, 5) << QColor(Qt::white);
+    QTest::newRow("check area sunken") << "checked" << false << false << QPoint(1, 0) << shadow;
+    QTest::newRow("check area face") << "checked" << false << false << QPoint(3, 1) << system(15);
+  }
+  void classicPixels() {
+    QFETCH(QString, kind);
+    QFETCH(bool, selected);
+    QFETCH(bool, hot);
+    QFETCH(QPoint, at);
+    QFETCH(QColor, expected);
+    QMainWindow w;
+    cMenus m;
+    MenuImageList images;
+    QImage icon(16, 16, QImage::Format_RGB32);
+    icon.fill(Qt::green);
+    images.Add("icon", cMemDC::BitmapToPicture(icon));
+    m.ImageList = &images;
+    m.CreateFromForm(&w);
+    const int top = m.AddItem({.Caption = "&File"});
+    const int item = kind == "bar" ? top
+        : m.AddItem({.Parent = top, .Caption = kind == "-" ? "-" : "&Open", .Checked = kind == "checked",
+                     .Image = kind == "image" ? "icon" : ""});
+    const QImage img = paintItem(m, item, QRect(0, 0, 120, 24), selected, false, hot);
+    QCOMPARE(QColor(img.pixel(at)), expected);
+  }
+
+  void classicDisabledTextIsEmbossed() {
+    cMenus m;
+    m.CreateFromNothing(&owner_);
+    m.AddItem({.Caption = "WWW"});
+    const QImage img = paintItem(m, 1, QRect(0, 0, 120, 24), false, true);
+    const QRgb white = qRgb(255, 255, 255), shadow = system(16).rgb();
+    bool embossed = false;
+    for (int y = 0; y + 1 < 24; ++y)
+      for (int x = 0; x + 1 < 120; ++x)
+        if (img.pixel(x, y) == shadow && img.pixel(x + 1, y + 1) == white) embossed = true;
+    QVERIFY(embossed);
+    QCOMPARE(img.pixel(10, 10), system(4).rgb());  // no highlight
+  }
+
+  void backgroundTilesFollowTheMenu() {
+    cMenus m;
+    QImage tile(16, 16, QImage::Format_RGB32);
+    tile.fill(Qt::blue);
+    tile.setPixel(0, 0, qRgb(255, 0, 0));
+    m.SetBackGroundPicture(cMemDC::BitmapToPicture(tile));
+    m.CreateFromNothing(&owner_);
+    m.AddItem({.Caption = ""});
+    // Item at (30, 45): tiles start at (-14, -13), so tile corners fall on
+    // the menu's multiples of 16.
+    const QImage img = paintItem(m, 1, QRect(30, 45, 120, 24));
+    QCOMPARE(QColor(img.pixel(32, 48)), QColor(Qt::red));
+    QCOMPARE(QColor(img.pixel(48, 48)), QColor(Qt::red));
+    QCOMPARE(QColor(img.pixel(33, 48)), QColor(Qt::blue));
+    QCOMPARE(QColor(img.pixel(149, 68)), QColor(Qt::blue));
+  }
+
+  void lightenColor_data() {
+    QTest::addColumn<qint64>("in");
+    QTest::addColumn<qint64>("out");
+    QTest::newRow("white darkens") << qint64(0xFFFFFF) << qint64(Ole::Rgb(204, 204, 204));
+    QTest::newRow("L 0.5 becomes 0.6") << qint64(Ole::Rgb(255, 0, 0)) << qint64(Ole::Rgb(255, 51, 51));
+    QTest::newRow("grey") << qint64(Ole::Rgb(100, 100, 100)) << qint64(Ole::Rgb(120, 120, 120));
+    QTest::newRow("black is the remembered start") << qint64(0) << qint64(0);
+  }
+  void lightenColor() {
+    QFETCH(qint64, in);
+    QFETCH(qint64, out);
+    cMenus m;
+    QCOMPARE(m.LightenColor(in), out);
+    QCOMPARE(m.LightenColor(in), out);
+  }
+
+  void ownerEventsByStyle_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<bool>("painted");
+    QTest::newRow("classic") << 0 << QStringList{"measure 1", "draw 1"} << true;
+    QTest::newRow("flat") << 1 << QStringList{"measure 1", "draw 1"} << true;
+    QTest::newRow("other: measured only") << 2 << QStringList{"measure 1"} << false;
+  }
+  void ownerEventsByStyle() {
+    QFETCH(int, style);
+    QFETCH(QStringList, events);
+    QFETCH(bool, painted);
+    cMenus m;
+    m.SetDrawStyle(style);
+    m.CreateFromNothing(&owner_);
+    m.AddItem({.Caption = "owner", .OwnerDraw = true});
+    Recorder r(m);
+    QVERIFY(!m.OnMeasureItem(1) || style != 2);
+    QImage target(120, 24, QImage::Format_RGB32);
+    QPainter p(&target);
+    QCOMPARE(m.OnDrawItem(1, &p, QRect(0, 0, 120, 24), false, false, false), painted);
+    QCOMPARE(r.events, events);
+  }
+
+  void cancelledMeasureOfOtherStyles() {
+    cMenus m;
+    m.SetDrawStyle(5);
+    m.CreateFromNothing(&owner_);
+    m.AddItem({.Caption = "owner", .OwnerDraw = true});
+    m.AddItem({.Caption = "plain"});
+    connect(&m, &cMenus::MeasureItem, &m, [](bool& cancel, int, int& w, int&) {
+      cancel = true;
+      w = 77;
+    });
+    QCOMPARE(m.OnMeasureItem(1).value().width(), 77);
+    QVERIFY(!m.OnMeasureItem(2));  // left to the menu
+  }
+
+  void topLevelSeparatorMeasuresAsSeparator() {
+    QMainWindow w;
+    cMenus m;
+    m.CreateFromForm(&w);
+    m.AddItem({.Caption = "-"});
+    QVERIFY(m.ItemTopMenu(1));
+    QCOMPARE(m.OnMeasureItem(1).value(), QSize(0, 9));
+  }
+
+  void menuBarHighlightAndExit() {
+    QMainWindow w;
+    cMenus m;
+    m.CreateFromForm(&w);
+    m.AddItem({.Caption = "&File"});
+    m.AddItem({.Caption = "&Edit"});
+    Recorder r(m);
+    QMenuBar* bar = w.menuBar();
+    emit bar->hovered(bar->actions().at(1));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(bar, &leave);
+    bar->actions().at(0)->trigger();
+    QCOMPARE(r.events, (QStringList{"highlight 2", "exit", "click 1"}));
+  }
+
+  void buildOnPutsTheRootOnAWindow() {
+    cMenus m;
+    QVERIFY(!m.CreateFromNothing());
+    const int file = m.AddItem({.Caption = "&File"});
+    m.AddItem({.Parent = file, .Caption = "&Open"});
+    m.AddItem({.Caption = "&Help"});
+    QMainWindow w;
+    m.BuildOn(&w);
+    QCOMPARE(m.Handle(), w.menuBar());
+    QCOMPARE(w.menuBar()->actions().size(), 2);
+    QVERIFY(m.ItemTopMenu(3));
+    QVERIFY(positionsMatchMenus(m));
+    Recorder r(m);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(w.menuBar(), &leave);
+    QCOMPARE(r.events, QStringList{"exit"});
+    QMainWindow other;
+    m.BuildOn(&other);  // once built, later calls do nothing
+    QCOMPARE(m.Handle(), w.menuBar());
+  }
+
+  void popUpPosition_data() {
+    QTest::addColumn<int>("options");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("left top") << 0 << QPoint(100, 50);
+    QTest::newRow("centred") << int(cMenus::TPM_CENTERALIGN) << QPoint(80, 50);
+    QTest::newRow("right") << int(cMenus::TPM_RIGHTALIGN) << QPoint(60, 50);
+    QTest::newRow("vertically centred") << int(cMenus::TPM_VCENTERALIGN) << QPoint(100, 35);
+    QTest::newRow("right bottom") << int(cMenus::TPM_RIGHTALIGN | cMenus::TPM_BOTTOMALIGN) << QPoint(60, 20);
+  }
+  void popUpPosition() {
+    QFETCH(int, options);
+    QFETCH(QPoint, expected);
+    QCOMPARE(cMenus::PopUpPosition(QPoint(100, 50), QSize(40, 30), options), expected);
+  }
+
   void menuBarSizesFollowTheMeasure() {
     QMainWindow w;
     cMenus m;
@@ -554,7 +769,7 @@ class TestMenus : public QObject {
     QVERIFY(w.menuBar()->actions().size() == 2);
     const QRect r = w.menuBar()->actionGeometry(w.menuBar()->actions().at(0));
     QCOMPARE(r.height(), m.ItemHeight());
-    QVERIFY(r.width() >= m.OnMeasureItem(1).width());
+    QVERIFY(r.width() >= m.OnMeasureItem(1).value().width());
   }
 };
 

@@ -5,7 +5,9 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "platform/report/Printer.h"
 #include "platform/report/ReportPreview.h"
+#include "platform/report/ReportText.h"
 #include "platform/text/AnsiText.h"
 
 namespace rd {
@@ -14,12 +16,9 @@ namespace {
 constexpr double kTwipsPerPoint = 20.0;
 constexpr int kLineWidth = 15;
 
-// The font with its size in twips, so that it scales with the painter.
-QFont InTwips(const QFont& font) {
-  QFont f(font);
-  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 8.25;
-  f.setPixelSize(std::max(1, qRound(points * kTwipsPerPoint)));
-  return f;
+QMargins InTwips(const QMarginsF& points) {
+  const QMarginsF t = points * kTwipsPerPoint;
+  return QMargins(qRound(t.left()), qRound(t.top()), qRound(t.right()), qRound(t.bottom()));
 }
 }  // namespace
 
@@ -38,6 +37,16 @@ ReportSection* Report::Sections(const QString& name) {
 
 void Report::SetReportWidth(int twips) { reportWidth_ = std::max(0, twips); }
 
+int Report::Width() const { return Printer::PrintArea(orientation_, margin_).width(); }
+
+Report::Placement Report::PlaceOn(const QSize& page, const QMargins& unprintable) const {
+  Placement p;
+  p.area = Printer::PrintArea(page, unprintable, margin_);
+  if (reportWidth_ > p.area.width() && reportWidth_ > 0)
+    p.scale = double(p.area.width()) / reportWidth_;
+  return p;
+}
+
 void Report::SetOrientation(int orientation) {
   orientation_ = orientation == Portrait || orientation == Landscape ? orientation : PrinterDefault;
 }
@@ -53,13 +62,13 @@ void Report::PaintSection(QPainter& painter, const ReportSection& section, int t
                           int record) const {
   for (const ReportControl& c : section.ControlList()) {
     if (!c.Visible) continue;
-    const QRect box(margin_ + c.Left, top + c.Top, c.Width, c.Height);
     if (c.kind == ReportControl::Line) {
       painter.setPen(QPen(Qt::black, kLineWidth));
-      painter.drawLine(box.left(), box.top(), box.left() + c.Width, box.top());
+      painter.drawLine(c.Left, top + c.Top, c.Left + c.Width, top + c.Top);
       continue;
     }
-    if (c.Width <= 0 || c.Height <= 0) continue;
+    const QRect box = ReportText::TextArea(c).translated(0, top);
+    if (box.width() <= 0 || box.height() <= 0) continue;
     QString text = c.Caption;
     if (c.kind == ReportControl::TextBox) {
       const int field = dataSource_.FieldIndex(c.DataField);
@@ -68,9 +77,11 @@ void Report::PaintSection(QPainter& painter, const ReportSection& section, int t
     if (text.isEmpty()) continue;
     painter.save();
     painter.setClipRect(box);
-    painter.setFont(InTwips(c.Font));
+    painter.setFont(ReportText::InTwips(c.Font));
     painter.setPen(Qt::black);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    // A text cut short shows that it is.
+    const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, box.width());
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
     painter.restore();
   }
 }
@@ -80,12 +91,15 @@ bool Report::Render(QPrinter& printer) const {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
 
-  const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Point).size() * kTwipsPerPoint;
-  const double needed = reportWidth_ + 2.0 * margin_;
-  const double fit = needed > paper.width() && needed > 0 ? paper.width() / needed : 1.0;
-  const double deviceScale = printer.resolution() / 1440.0 * fit;
+  QPageLayout layout = printer.pageLayout();
+  layout.setUnits(QPageLayout::Point);
+  const QSizeF paper = layout.fullRect().size() * kTwipsPerPoint;
+  const Placement place = PlaceOn(paper.toSize(), InTwips(layout.minimumMargins()));
+  const double deviceScale = printer.resolution() / 1440.0;
   painter.scale(deviceScale, deviceScale);
-  const int bottom = int(paper.height() / fit) - margin_;
+  painter.translate(place.area.topLeft());
+  painter.scale(place.scale, place.scale);
+  const int bottom = int(place.area.height() / place.scale);
 
   auto bands = [this](ReportSection::Band band) {
     std::vector<const ReportSection*> found;
@@ -105,7 +119,7 @@ bool Report::Render(QPrinter& printer) const {
   const auto reportFooter = bands(ReportSection::ReportFooter);
   const int footerTop = bottom - height(pageFooter);
 
-  int y = margin_;
+  int y = 0;
   int bodyTop = y;
   auto paint = [&](const std::vector<const ReportSection*>& list, int record) {
     for (const ReportSection* s : list) {
@@ -126,7 +140,7 @@ bool Report::Render(QPrinter& printer) const {
     if (h == 0 || y + h <= footerTop || y == bodyTop) return true;
     endPage();
     if (!printer.newPage()) return false;
-    y = margin_;
+    y = 0;
     startPage();
     return true;
   };
@@ -151,6 +165,6 @@ bool Report::PrintToPdf(const QString& file) const {
   return Render(printer);
 }
 
-void Report::Show(bool modal) const { ReportPreview::Show(*this, modal); }
+void Report::Show(bool modal, QWidget* opener) const { ReportPreview::Show(*this, modal, opener); }
 
 }  // namespace rd

@@ -1,5 +1,7 @@
 #pragma once
 #include <QIcon>
+#include <QMargins>
+#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -8,14 +10,16 @@
 
 class QPainter;
 class QPrinter;
+class QWidget;
 
 namespace rd {
 
 // A banded report laid out in twips: the report header once at the start,
 // the page header on every page, one detail band per record of the data
 // source, the page footer at the foot of every page and the report footer
-// once at the end. Printed to a QPrinter (paper or PDF); a report wider than
-// the paper between its margins is printed scaled down to fit.
+// once at the end. Printed to a QPrinter (paper or PDF) within the page's
+// print area (see Printer::PrintArea); a report wider than that area is
+// printed scaled down to fit.
 class Report {
  public:
   enum PageOrientation { PrinterDefault = 0, Portrait = 1, Landscape = 2 };
@@ -32,6 +36,17 @@ class Report {
   int ReportWidth() const { return reportWidth_; }
   // Negative widths are taken as 0.
   void SetReportWidth(int twips);
+  // The width of the default printer's print area in this report's
+  // orientation.
+  int Width() const;
+
+  // Where the report prints on a page: the print area and the scale that
+  // fits the report width into it.
+  struct Placement {
+    QRect area;
+    double scale = 1.0;
+  };
+  Placement PlaceOn(const QSize& page, const QMargins& unprintable) const;
 
   int Orientation() const { return orientation_; }
   // Values other than the three orientations mean the printer's default.
@@ -51,7 +66,7 @@ class Report {
   bool Render(QPrinter& printer) const;
   bool PrintToPdf(const QString& file) const;
   // Hands a copy of the report to the preview (see ReportPreview).
-  void Show(bool modal = false) const;
+  void Show(bool modal = false, QWidget* opener = nullptr) const;
 
  private:
   void PaintSection(QPainter& painter, const ReportSection& section, int top, int record) const;

@@ -15,9 +15,10 @@ ReportPreview::Handler& CurrentHandler() {
   return handler;
 }
 
-void ShowPreviewWindow(const Report& report, bool modal) {
+void ShowPreviewWindow(const Report& report, bool modal, QWidget* opener) {
   auto copy = std::make_shared<Report>(report);
-  auto* dialog = new QPrintPreviewDialog(QApplication::activeWindow());
+  QWidget* parent = opener ? opener->window() : QApplication::activeWindow();
+  auto* dialog = new QPrintPreviewDialog(parent);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowTitle(copy->Caption());
   if (!copy->Icon().isNull()) dialog->setWindowIcon(copy->Icon());
@@ -31,11 +32,11 @@ void ShowPreviewWindow(const Report& report, bool modal) {
 }
 }  // namespace
 
-void ReportPreview::Show(const Report& report, bool modal) {
+void ReportPreview::Show(const Report& report, bool modal, QWidget* opener) {
   if (CurrentHandler())
     CurrentHandler()(report, modal);
   else
-    ShowPreviewWindow(report, modal);
+    ShowPreviewWindow(report, modal, opener);
 }
 
 void ReportPreview::SetHandler(Handler handler) { CurrentHandler() = std::move(handler); }

@@ -1,8 +1,8 @@
 #include "platform/widgets/FlexGridModel.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <numeric>
-
 
 namespace rd {
 
@@ -76,6 +76,14 @@ bool FlexGridModel::SetCols(int cols) {
 bool FlexGridModel::IsBoundNumber(const Row& row, int col) const {
   const int field = cols_[col].field;
   return row.bound >= 0 && field >= 0 && bound_->IsNumber(row.bound, field);
+}
+
+bool FlexGridModel::ShowsNumber(const Row& row, int col) const {
+  if (row.bound >= 0) return IsBoundNumber(row, col);
+  // A text written into a cell lines up as a read value would.
+  bool number = false;
+  if (col < row.texts.size()) QLocale::c().toDouble(row.texts[col], &number);
+  return number;
 }
 
 QString FlexGridModel::CellText(const Row& row, int col) const {
@@ -189,7 +197,7 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
       return CellText(row, col);
     case Qt::TextAlignmentRole: {
       if (cols_[col].alignment) return QVariant::fromValue(cols_[col].alignment);
-      const Qt::Alignment horizontal = IsBoundNumber(row, col) ? Qt::AlignRight : Qt::AlignLeft;
+      const Qt::Alignment horizontal = ShowsNumber(row, col) ? Qt::AlignRight : Qt::AlignLeft;
       return QVariant::fromValue(horizontal | Qt::AlignVCenter);
     }
     default:

@@ -70,6 +70,8 @@ class FlexGridModel : public QAbstractTableModel {
   };
 
   bool IsBoundNumber(const Row& row, int col) const;
+  // Whether the cell is shown as a number (right-aligned).
+  bool ShowsNumber(const Row& row, int col) const;
   QString CellText(const Row& row, int col) const;
   void MakeOwn(Row& row) const;
   bool IsDataRow(int row) const { return row >= 1 && row < Rows(); }

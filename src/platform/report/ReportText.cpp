@@ -1,0 +1,59 @@
+#include "platform/report/ReportText.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/report/ReportSection.h"
+
+namespace rd {
+
+namespace {
+constexpr double kTwipsPerPoint = 20.0;
+}  // namespace
+
+QFont ReportText::InTwips(const QFont& font) {
+  QFont f(font);
+  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 8.25;
+  f.setPixelSize(std::max(1, qRound(points * kTwipsPerPoint)));
+  return f;
+}
+
+QRect ReportText::TextArea(const ReportControl& c) {
+  return QRect(c.Left, c.Top, std::max(0, c.Width - kGap), c.Height);
+}
+
+int ReportText::CaptionWidth(const ReportControl& c) {
+  if (c.Caption.isEmpty()) return 0;
+  const QFontMetricsF metrics(InTwips(c.Font));
+  return int(std::ceil(metrics.horizontalAdvance(c.Caption))) + kGap;
+}
+
+void ReportText::Centre(ReportControl& c, int width) {
+  c.Width = std::min(std::max(c.Width, CaptionWidth(c)), std::max(0, width));
+  c.Left = qRound((width - c.Width) / 2.0);
+}
+
+void ReportText::FitCaptions(ReportSection& section, int width, int rowStep) {
+  const int bottomSpace = section.Height();
+  int firstTop = -1;
+  int x = 0;
+  int row = 0;
+  for (int k = 1; k <= section.ControlCount(); ++k) {
+    ReportControl& c = *section.Controls(k);
+    if (c.kind != ReportControl::Label || !c.Visible) continue;
+    if (firstTop < 0) firstTop = c.Top;
+    const int w = std::min(std::max(c.Width, CaptionWidth(c)), std::max(0, width));
+    if (x > 0 && x + w > width) {
+      ++row;
+      x = 0;
+    }
+    c.Left = x;
+    c.Width = w;
+    c.Top = firstTop + row * rowStep;
+    x += w;
+    section.SetHeight(std::max(section.Height(), c.Top - firstTop + bottomSpace));
+  }
+}
+
+}  // namespace rd

@@ -1,0 +1,32 @@
+#pragma once
+#include <QFont>
+#include <QRect>
+
+namespace rd {
+
+struct ReportControl;
+class ReportSection;
+
+// How report texts are measured and placed, in twips.
+class ReportText {
+ public:
+  // Kept clear at the right of every text, so that neighbouring texts
+  // never touch.
+  static constexpr int kGap = 90;
+
+  // The font with its size in twips, so that it scales with the painter.
+  static QFont InTwips(const QFont& font);
+  // Where a label or text box prints its text: the box less the gap.
+  static QRect TextArea(const ReportControl& c);
+  // What a control needs to print its caption whole, gap included.
+  static int CaptionWidth(const ReportControl& c);
+  // Widens the control to its caption, at most to width, and centres it
+  // within width.
+  static void Centre(ReportControl& c, int width);
+  // Widens every visible label of the section to its caption, at most to
+  // width, in position order; a label that would pass width starts a new
+  // row rowStep lower, and the section grows to hold the rows.
+  static void FitCaptions(ReportSection& section, int width, int rowStep);
+};
+
+}  // namespace rd
