@@ -614,6 +614,26 @@ class TestMenus : public QObject {
     QCOMPARE(QColor(img.pixel(at)), expected);
   }
 
+  // A menu title the user may not open is drawn in the shadow colour and
+  // never lit, as the items of its menu are.
+  void flatDisabledTitleLooksDisabled() {
+    QMainWindow w;
+    cMenus m;
+    m.SetDrawStyle(1);
+    m.CreateFromForm(&w);
+    const int top = m.AddItem({.Caption = "WWWW"});
+    const QImage on = paintItem(m, top, QRect(0, 0, 60, 20), false, false, true);
+    const QImage off = paintItem(m, top, QRect(0, 0, 60, 20), false, true, true);
+    bool shadowText = false, blackText = false;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 60; ++x) {
+        shadowText = shadowText || off.pixel(x, y) == system(16).rgb();
+        blackText = blackText || off.pixel(x, y) == qRgb(0, 0, 0);
+      }
+    QVERIFY(shadowText && !blackText);
+    QVERIFY(on.pixel(1, 1) != off.pixel(1, 1));  // the hot title is lit, the disabled one not
+  }
+
   void classicDisabledTextIsEmbossed() {
     cMenus m;
     m.CreateFromNothing(&owner_);
