@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <vector>
 
@@ -205,6 +206,10 @@ QString BrowseWindow::CaptionFor(int key) const {
 
 void BrowseWindow::Warn(const QString& text) {
   MsgBox(text, MsgIcon::Exclamation, MsgButtons::OkOnly, windowTitle(), this);
+}
+
+void BrowseWindow::CloseOnEscape() {
+  new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &BrowseWindow::Unload);
 }
 
 void BrowseWindow::Unload() {

@@ -80,6 +80,8 @@ class BrowseWindow : public QWidget, public ModuleWindow {
   QString CaptionFor(int key) const;
   void Warn(const QString& text);
   void Unload();
+  // For the list windows opened as tools: Esc closes them, as their Close.
+  void CloseOnEscape();
 
  private:
   void ShowTotals(const RecordSource& source, int recordCount);

@@ -1,9 +1,9 @@
 #include "designer/frmDevelope.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QMenu>
 #include <QPointer>
+#include <QShortcut>
 #include <QStyle>
 
 #include "browse/modToolbar.h"
@@ -92,11 +92,15 @@ frmDevelope::frmDevelope(QWidget* parent)
 
   connect(tbrMain_, &Toolbar::ButtonClick, this, &frmDevelope::tbrMain_ButtonClick);
   connect(trvModule_, &TreeView::NodeClick, this, &frmDevelope::trvModule_NodeClick);
-  connect(trvModule_, &TreeView::MouseDown, this,
-          [this](Qt::MouseButton button, QPoint) { ShowPopup(button); });
-  connect(lvDetail_, &FlexGrid::MouseDown, this,
-          [this](Qt::MouseButton button, int) { ShowPopup(button); });
+  // The right button, the menu key and Shift+F10 pop the class's menu up.
+  for (QWidget* pane : {static_cast<QWidget*>(trvModule_), static_cast<QWidget*>(lvDetail_)}) {
+    pane->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pane, &QWidget::customContextMenuRequested, this,
+            [this, pane](QPoint at) { ShowPopup(pane->mapToGlobal(at)); });
+  }
   connect(lvDetail_, &FlexGrid::DblClick, this, &frmDevelope::lvDetail_DblClick);
+  for (const QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+    new QShortcut(key, lvDetail_, this, &frmDevelope::lvDetail_DblClick, Qt::WidgetShortcut);
 
   InitTree();
   ctlSplitterEx1_->AttachObjects(trvModule_, lvDetail_, true);
@@ -185,9 +189,8 @@ QMenu* frmDevelope::PopupMenu() const {
   return nullptr;
 }
 
-void frmDevelope::ShowPopup(Qt::MouseButton button) {
-  if (button != Qt::RightButton) return;
-  if (QMenu* menu = PopupMenu()) menu->popup(QCursor::pos());
+void frmDevelope::ShowPopup(QPoint at) {
+  if (QMenu* menu = PopupMenu()) menu->popup(at);
 }
 
 void frmDevelope::lvDetail_DblClick() {

@@ -69,7 +69,7 @@ class frmDevelope : public QDialog {
   QString SelectedClass() const;
   // Shows the current rows of the chosen class again.
   void RefreshList();
-  void ShowPopup(Qt::MouseButton button);
+  void ShowPopup(QPoint at);
   // The name in column 1 of the first selected row, or none.
   bool FirstSelected(int* row, QString* name) const;
   // Asks for each selected row in turn and deletes the confirmed ones.

@@ -21,6 +21,7 @@ frmField::frmField(QWidget* parent) : BrowseWindow(parent) {
   setObjectName(QStringLiteral("frmField"));
   resize(Twips::ToPx(kWidth), Twips::ToPx(kHeight));
   InitControl();
+  CloseOnEscape();
 }
 
 void frmField::InitControl() { BuildListToolbar(); }

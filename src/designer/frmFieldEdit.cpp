@@ -12,6 +12,7 @@
 
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
+#include "designer/QueryLists.h"
 #include "designer/frmField.h"
 #include "platform/ui/Ui.h"
 #include "platform/widgets/ButtonRow.h"
@@ -106,9 +107,7 @@ bool frmFieldEdit::eventFilter(QObject* watched, QEvent* event) {
 
 void frmFieldEdit::InitControl() {
   cboType_->clear();
-  Recordset rs;
-  if (OpenRecordset(QStringLiteral("select ID from tblFieldType order by TypeIndex"), rs, 1))
-    for (; !rs.Eof(); rs.MoveNext()) cboType_->addItem(NullToStr(rs.Fields(0).Value));
+  AddQueryRows(QStringLiteral("select ID from tblFieldType order by TypeIndex"), {cboType_});
   SelectFirstType();
   if (editMode_ == 0) txtIndex_->setText(maxID_);
   const QString typed = txtFieldName_->currentText();

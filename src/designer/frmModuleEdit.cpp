@@ -13,11 +13,13 @@
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "designer/ModuleStore.h"
+#include "designer/QueryLists.h"
 #include "designer/ToolbarTab.h"
 #include "designer/frmToolbarEdit.h"
 #include "edit/ModalShow.h"
 #include "platform/ui/Ui.h"
 #include "platform/widgets/ButtonRow.h"
+#include "platform/widgets/ComboPick.h"
 #include "platform/widgets/FlexGrid.h"
 
 namespace rd {
@@ -55,26 +57,6 @@ QComboBox* List(const char* name, bool editable, QWidget* parent) {
   return box;
 }
 
-// Adds the first column of every row of the query to the lists.
-void AddRows(const QString& sql, std::initializer_list<QComboBox*> lists) {
-  Recordset rs;
-  if (!OpenRecordset(sql, rs, 1)) return;
-  for (; !rs.Eof(); rs.MoveNext())
-    for (QComboBox* list : lists) list->addItem(NullToStr(rs.Fields(0).Value));
-}
-
-// Selects the entry (case ignored) from index first on; a stored value
-// the list lacks is added so that it is shown and saved unchanged.
-void SelectOrAdd(QComboBox* list, const QString& text, int first) {
-  for (int i = first; i < list->count(); ++i) {
-    if (list->itemText(i).compare(text, Qt::CaseInsensitive) == 0) {
-      list->setCurrentIndex(i);
-      return;
-    }
-  }
-  list->addItem(text);
-  list->setCurrentIndex(list->count() - 1);
-}
 }  // namespace
 
 frmModuleEdit::frmModuleEdit(QWidget* parent)
@@ -150,15 +132,15 @@ frmModuleEdit::frmModuleEdit(QWidget* parent)
 bool frmModuleEdit::InitControl() {
   cboParent_->clear();
   cboParent_->addItem(kTop);
-  AddRows(QStringLiteral("select * from tblMenu order by ID"), {cboParent_});
+  AddQueryRows(QStringLiteral("select * from tblMenu order by ID"), {cboParent_});
   cboParent_->setCurrentIndex(0);
   cboFormTemplate_->clear();
-  AddRows(QStringLiteral("select FormTemplateName from tblFormTemplate order by FormIndex"),
+  AddQueryRows(QStringLiteral("select FormTemplateName from tblFormTemplate order by FormIndex"),
           {cboFormTemplate_});
   if (cboFormTemplate_->count() > 0) cboFormTemplate_->setCurrentIndex(0);
   txtRsName_->clear();
   txtRsName2_->clear();
-  AddRows(QStringLiteral("select RsName from tblRecordset group by RsName"),
+  AddQueryRows(QStringLiteral("select RsName from tblRecordset group by RsName"),
           {txtRsName_, txtRsName2_});
   txtRsName_->setEditText(QString());
   txtRsName2_->setEditText(QString());
@@ -180,14 +162,14 @@ bool frmModuleEdit::GetData() {
   if (column(4) == QLatin1String("0"))
     cboParent_->setCurrentIndex(0);
   else
-    SelectOrAdd(cboParent_, column(4), 1);
+    ShowStoredItem(cboParent_, column(4), 1);
   txtRsName_->setEditText(column(5));
   txtRsName2_->setEditText(column(6));
   txtRelation_->setText(column(7));
   if (column(8).isEmpty()) {
     if (cboFormTemplate_->count() > 0) cboFormTemplate_->setCurrentIndex(0);
   } else {
-    SelectOrAdd(cboFormTemplate_, column(8), 0);
+    ShowStoredItem(cboFormTemplate_, column(8));
   }
   for (int mode = 0; mode < kToolbarModeCount; ++mode) {
     tabs_[mode]->SetCustom(column(9 + mode).toLower() == QLatin1String("custom"));

@@ -11,8 +11,10 @@
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "designer/GuardedHandler.h"
+#include "designer/QueryLists.h"
 #include "designer/RecordsetColumns.h"
 #include "platform/widgets/ButtonRow.h"
+#include "platform/widgets/ComboPick.h"
 #include "platform/widgets/FlexGrid.h"
 
 namespace rd {
@@ -33,22 +35,6 @@ QComboBox* List(const char* name, bool editable, QWidget* parent) {
   box->setEditable(editable);
   if (editable) box->setInsertPolicy(QComboBox::NoInsert);
   return box;
-}
-
-void Fill(QComboBox* box, const QString& sql) {
-  Recordset rs;
-  if (!OpenRecordset(sql, rs, 1)) return;
-  for (; !rs.Eof(); rs.MoveNext()) box->addItem(NullToStr(rs.Fields(0).Value));
-}
-
-// A value the list lacks is added, so that it is shown and written back as it is.
-void ShowPick(QComboBox* box, const QString& value) {
-  int index = box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
-  if (index < 0) {
-    box->addItem(value);
-    index = box->count() - 1;
-  }
-  box->setCurrentIndex(index);
 }
 
 void SetEditable(QLineEdit* box, bool editable, const QPalette& window) {
@@ -153,13 +139,13 @@ frmRsEdit::frmRsEdit(QWidget* parent)
 
 bool frmRsEdit::InitControl() {
   for (const auto& pick : picks_) pick.box->clear();
-  Fill(cboControlType_, QStringLiteral("select * from tblControlType order by TypeIndex"));
-  Fill(cboInputRange_, QStringLiteral("select * from tblInputRange order by InputIndex"));
-  Fill(cboSpecField_, QStringLiteral("select * from tblSpecField order by FieldIndex"));
+  AddQueryRows(QStringLiteral("select * from tblControlType order by TypeIndex"), {cboControlType_});
+  AddQueryRows(QStringLiteral("select * from tblInputRange order by InputIndex"), {cboInputRange_});
+  AddQueryRows(QStringLiteral("select * from tblSpecField order by FieldIndex"), {cboSpecField_});
   for (const auto& pick : picks_)
     if (pick.box->count() > 0) pick.box->setCurrentIndex(0);
   for (const auto& list : lists_) list.box->clear();
-  Fill(txtOptionRs_, QStringLiteral("select RsName from tblRecordset group by RsName"));
+  AddQueryRows(QStringLiteral("select RsName from tblRecordset group by RsName"), {txtOptionRs_});
   txtOptionRs_->setCurrentIndex(-1);
   txtDefaultValue_->addItems({QStringLiteral("<GetDefaultValue:now()>"),
                               QStringLiteral("<GetSysInfo:UserName>")});
@@ -188,7 +174,7 @@ bool frmRsEdit::GetData() {
     if (pick.box == cboSpecField_ && cell(pick.column).isEmpty() && pick.box->count() > 0)
       pick.box->setCurrentIndex(0);
     else
-      ShowPick(pick.box, cell(pick.column));
+      ShowStoredItem(pick.box, cell(pick.column));
   }
   UnlockInputExp();
   UnlockBillID();

@@ -1,6 +1,7 @@
 #include "users/PrivilegeWindow.h"
 
 #include <QApplication>
+#include <QShortcut>
 #include <QStyle>
 
 #include "browse/modToolbar.h"
@@ -52,6 +53,7 @@ PrivilegeWindow::PrivilegeWindow(QWidget* parent)
   tbrMain_->SetImageList(imgBar_);
   resize(Twips::ToPx(kWidth), Twips::ToPx(kHeight));
   connect(tbrMain_, &Toolbar::ButtonClick, this, &PrivilegeWindow::tbrMain_ButtonClick);
+  new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &PrivilegeWindow::Unload);
 }
 
 void PrivilegeWindow::InitToolbar(std::span<const FixedButton> buttons) {
@@ -60,6 +62,7 @@ void PrivilegeWindow::InitToolbar(std::span<const FixedButton> buttons) {
 
 void PrivilegeWindow::AttachPanes(QWidget* first, QWidget* second) {
   ctlSplitterEx1_->AttachObjects(first, second, true);
+  setTabOrder(first, second);
   ctlSplitterEx1_->SetTileMode(1);
 }
 

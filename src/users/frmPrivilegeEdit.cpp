@@ -11,6 +11,7 @@
 #include "core/modCommon.h"
 #include "platform/ui/Ui.h"
 #include "platform/widgets/ButtonRow.h"
+#include "platform/widgets/ComboPick.h"
 #include "platform/widgets/FlexGrid.h"
 #include "users/ModuleNodeTag.h"
 #include "users/PrivilegeItemStore.h"
@@ -78,8 +79,7 @@ bool frmPrivilegeEdit::GetData() {
   const FlexGrid* grid = form_->trvModule();
   txtName_->setText(grid->TextMatrix(row_, 1));
   txtDesc_->setText(grid->TextMatrix(row_, 2));
-  // A mode not in the list leaves none selected.
-  cboMode_->setCurrentIndex(cboMode_->findText(grid->TextMatrix(row_, 3), Qt::MatchFixedString));
+  ShowStoredItem(cboMode_, grid->TextMatrix(row_, 3));
   txtName_->setReadOnly(true);
   QPalette locked = txtName_->palette();
   locked.setColor(QPalette::Base, palette().color(QPalette::Window));

@@ -1,7 +1,6 @@
 #include "users/frmUser.h"
 
 #include <QScreen>
-#include <QShortcut>
 
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
@@ -28,7 +27,7 @@ frmUser::frmUser(QWidget* parent) : BrowseWindow(parent) {
   setObjectName(QStringLiteral("frmUser"));
   resize(Twips::ToPx(kWidth), Twips::ToPx(kHeight));
   InitControl();
-  new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &frmUser::Unload);
+  CloseOnEscape();
 }
 
 void frmUser::showEvent(QShowEvent* event) {

@@ -188,6 +188,11 @@ void FieldTest::queryStaysWithinTheTable() {
   QCOMPARE(w->vsData()->TextMatrix(2, 2), QString("Customer"));
   Click(*w, "Refresh");
   QCOMPARE(w->vsData()->Rows(), 10);
+  // Opened as a tool, it closes with Esc.
+  w->show();
+  QVERIFY(QTest::qWaitForWindowActive(w.get()));
+  QTest::keyClick(w.get(), Qt::Key_Escape);
+  QVERIFY(!w->isVisible());
 }
 
 QTEST_MAIN(FieldTest)

@@ -188,6 +188,7 @@ class TestPrivileges : public QObject {
   void editorModes_data();
   void editorModes();
   void addModifyDeleteItems();
+  void storedModeTheListLacksIsKept();
   void noSelectedNodeDoesNothing();
 };
 
@@ -472,6 +473,25 @@ void TestPrivileges::addModifyDeleteItems() {
            QString("approve"));
   QVERIFY(w.RowOf("Refund") > 0);
   QCOMPARE(w.RowOf(quoted), -1);
+}
+
+// A single-record module offers no View mode; a stored item in that mode
+// saved unchanged keeps it.
+void TestPrivileges::storedModeTheListLacksIsKept() {
+  Privileges db;
+  QVERIFY(rd::DbConnection->Execute(
+      "insert into tblPrivilegeID values ('Customers', 'Peek', 'looks', 'View')"));
+  ItemList w;
+  w.Pick("Customers");
+  w.trvModule()->SetRow(w.RowOf("Peek"));
+  w.onEditor = [&](rd::frmPrivilegeEdit& e) {
+    QCOMPARE(e.cboMode()->currentText(), QString("View"));
+    e.cmdSave()->click();
+  };
+  Click(w, "Modify");
+  QCOMPARE(w.editorsShown, 1);
+  QCOMPARE(Privileges::Column("select Mode from tblPrivilegeID where PriName='Peek'"),
+           QString("View"));
 }
 
 void TestPrivileges::noSelectedNodeDoesNothing() {

@@ -179,7 +179,7 @@ QString Connection::SqlServerConnectionString(const QString& server, const QStri
 }
 
 QString Connection::Dialect(const QString& sql) const {
-  const QString plain = QString(sql).remove(QChar(TextMark));
+  const QString plain = sql.contains(QChar(TextMark)) ? QString(sql).remove(QChar(TextMark)) : sql;
   return sqlite_ ? SqliteDialect::Translate(plain) : plain;
 }
 

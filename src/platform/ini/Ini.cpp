@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -63,6 +64,8 @@ Document load(const QString& file) {
 
 // A line as text: UTF-8 where it is valid, else one character per byte.
 QString decode(const QByteArray& bytes) {
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
+    return QString::fromLatin1(bytes);
   QStringDecoder utf8(QStringConverter::Utf8);
   const QString text = utf8(bytes);
   return utf8.hasError() ? QString::fromLatin1(bytes) : text;
