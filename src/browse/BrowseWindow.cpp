@@ -1,9 +1,11 @@
 #include "browse/BrowseWindow.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <vector>
 
@@ -58,6 +60,7 @@ BrowseWindow::BrowseWindow(QWidget* parent)
   layout->addWidget(vsData_, 1);
   layout->addWidget(stbTemplate_);
 
+  vsData_->viewport()->installEventFilter(this);
   connect(tbrMain_, &Toolbar::ButtonClick, this, &BrowseWindow::tbrMain_ButtonClick);
   connect(vsData_, &FlexGrid::DblClick, this, &BrowseWindow::vsData_DblClick);
 }
@@ -73,20 +76,35 @@ bool BrowseWindow::LoadSource(const QString& rsName, RecordSource& source) {
   return false;
 }
 
+bool BrowseWindow::ShowRecords(const QString& query, const QString& orderBy) {
+  if (std::shared_ptr<PagedQuery> paged = OpenPagedQuery(query, orderBy)) {
+    vsData_->SetPagedSource(std::move(paged));
+    return true;
+  }
+  Recordset rs;
+  const QString sql = orderBy.isEmpty() ? query : query + ' ' + orderBy;
+  if (!OpenRecordset(sql, rs, 1)) return false;
+  vsData_->SetDataSource(rs);
+  return true;
+}
+
 bool BrowseWindow::RefreshData(const QString& filter) {
   RecordSource source;
   if (!LoadSource(RsName(), source)) return false;
   const QString whereArea = RecordSource::ApplyFilter(source.WhereArea(), filter);
-  Recordset rs;
-  if (!OpenRecordset(RecordSource::Query(source.SelectSQL(), whereArea, source.OrderArea()), rs, 1))
+  vsData_->setUpdatesEnabled(false);
+  const bool shown =
+      ShowRecords(RecordSource::Query(source.SelectSQL(), whereArea, QString()).trimmed(),
+                  source.OrderArea().trimmed());
+  if (!shown) {
+    vsData_->setUpdatesEnabled(true);
     return false;
+  }
   // Only a query that opened becomes the window's query.
   selectSQL_ = source.SelectSQL();
   whereArea_ = whereArea;
   orderArea_ = source.OrderArea();
   printLines_ = source.PrintLines();
-  vsData_->setUpdatesEnabled(false);
-  vsData_->SetDataSource(rs);
   const std::vector<RecordSource::FieldRow>& fields = source.Fields();
   // Field row i is grid column i; rows beyond the query's columns are ignored.
   const int columns = std::min<int>(int(fields.size()), vsData_->Cols() - 1);
@@ -95,26 +113,45 @@ bool BrowseWindow::RefreshData(const QString& filter) {
     if (!f.caption.isEmpty()) vsData_->SetTextMatrix(0, i, f.caption);
     vsData_->SetColHidden(i, !f.isShow);
   }
-  ShowTotals(source, rs.RecordCount());
+  ShowRecordCount(vsData_->Rows() - 1);
+  for (const RecordSource::FieldRow& f : fields)
+    if (!f.totalSQL.isEmpty())
+      pendingTotals_.push_back({f.totalLanguage, TotalQuery(f.totalSQL), f.totalFormat});
   vsData_->Refresh();
   vsData_->setUpdatesEnabled(true);
   return true;
 }
 
 void BrowseWindow::ShowRecordCount(int recordCount) {
+  pendingTotals_.clear();
   stbTemplate_->ClearPanels();
   stbTemplate_->AddPanel(ReplaceParams(GetLangString(kRecordCount), {QString::number(recordCount)}))
       ->SetAutoSize(StatusBarPanel::Spring);
 }
 
-void BrowseWindow::ShowTotals(const RecordSource& source, int recordCount) {
-  ShowRecordCount(recordCount);
-  for (const RecordSource::FieldRow& f : source.Fields()) {
-    if (f.totalSQL.isEmpty()) continue;
-    stbTemplate_
-        ->AddPanel(f.totalLanguage + ": " + GetSqlValue(TotalQuery(f.totalSQL), f.totalFormat))
+bool BrowseWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The totals scan the records: read after the rows are on the screen.
+  if (event->type() == QEvent::Paint && !pendingTotals_.empty())
+    QTimer::singleShot(0, this, &BrowseWindow::ShowPendingTotals);
+  return QWidget::eventFilter(watched, event);
+}
+
+void BrowseWindow::ShowPendingTotals() {
+  const std::vector<Total> totals = std::move(pendingTotals_);
+  pendingTotals_.clear();
+  for (const Total& total : totals)
+    stbTemplate_->AddPanel(total.label + ": " + GetSqlValue(total.sql, total.format))
         ->SetAutoSize(StatusBarPanel::Contents);
+}
+
+void BrowseWindow::PrintRecords() {
+  ShowPendingTotals();
+  QString error;
+  if (!vsData_->FinishRead(&error)) {
+    MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
+    return;
   }
+  PrintData::Print(*this, *vsData_, *stbTemplate_, printLines_);
 }
 
 bool BrowseWindow::LoadDeleteTemplates() {
@@ -193,7 +230,7 @@ void BrowseWindow::tbrMain_ButtonClick(ToolbarButton* button) {
   else if (key == QLatin1String("Query"))
     QueryData();
   else if (key == QLatin1String("Print"))
-    PrintData::Print(*this, *vsData_, *stbTemplate_, printLines_);
+    PrintRecords();
   else if (key == QLatin1String("Close"))
     Unload();
   else

@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <vector>
 
 #include "core/ModuleWindow.h"
 
@@ -69,6 +70,11 @@ class BrowseWindow : public QWidget, public ModuleWindow {
   // The fixed toolbar of the list windows: Add, Modify, Delete, Refresh,
   // Query, Print and Close with their captions, tips and pictures.
   void BuildListToolbar();
+  // Shows the records of query (a select with its condition) in orderBy in
+  // the grid, read as the grid reaches them; a query the database cannot
+  // count or page is read whole. False, with one message shown, when the
+  // records could not be read; the grid then keeps what it showed.
+  bool ShowRecords(const QString& query, const QString& orderBy);
   // The status bar holding only the record count.
   void ShowRecordCount(int recordCount);
   bool DeleteData();
@@ -84,7 +90,15 @@ class BrowseWindow : public QWidget, public ModuleWindow {
   void CloseOnEscape();
 
  private:
-  void ShowTotals(const RecordSource& source, int recordCount);
+  struct Total {
+    QString label, sql, format;
+  };
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Reads the totals waiting for the grid's first paint into the status bar.
+  void ShowPendingTotals();
+  void PrintRecords();
+
+  std::vector<Total> pendingTotals_;
 
   Toolbar* tbrMain_;
   FlexGrid* vsData_;

@@ -52,6 +52,15 @@ bool OpenRecordset(const QString& sql, Recordset& rs, int /*lockType*/) {
   return false;
 }
 
+std::shared_ptr<PagedQuery> OpenPagedQuery(const QString& query, const QString& orderBy) {
+  if (query.contains(QChar(0))) return nullptr;
+  const PagedQuery::Syntax syntax = ServerType == QLatin1String("SQLSERVER")
+                                        ? PagedQuery::Syntax::OffsetFetch
+                                        : PagedQuery::Syntax::Limit;
+  QString error;
+  return PagedQuery::Open([] { return DbConnection.get(); }, syntax, query, orderBy, &error);
+}
+
 QString NullLiteralsToNull(const QString& sql) {
   QString out;
   out.reserve(sql.size());

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/db/Connection.h"
+#include "platform/db/PagedQuery.h"
 #include "platform/db/Recordset.h"
 
 namespace rd {
@@ -26,6 +27,12 @@ void CloseConnection();
 // database's error in a critical box and leaves rs closed. Recordsets are
 // read-only: lockType is kept for the callers' sake only.
 bool OpenRecordset(const QString& sql, Recordset& rs, int lockType = 1);
+
+// The rows of query (a select with its condition) in orderBy ("" or an
+// ORDER BY clause), counted and read page by page on DbConnection as they
+// are asked for; null, showing nothing, when the database refuses the
+// count or the first page (a query it cannot count or page).
+std::shared_ptr<PagedQuery> OpenPagedQuery(const QString& query, const QString& orderBy);
 
 // The statement as ExecuteSQL runs it: every literal that is exactly
 // 'null' becomes the bare word null.

@@ -38,14 +38,11 @@ bool frmField::RefreshData(const QString& filter) {
                               : "  where tablename='" + SqlStr(tableName_) + "'";
   // Bracketed, so that an "Or" of the query dialog stays within this table.
   if (!filter.isEmpty()) sql += " and (" + filter + ')';
-  sql += QStringLiteral(" order by FieldIndex");
-  Recordset rs;
-  if (!OpenRecordset(sql, rs, 1)) return false;
+  if (!ShowRecords(sql, QStringLiteral("order by FieldIndex"))) return false;
   FlexGrid* grid = vsData();
   grid->setUpdatesEnabled(false);
-  grid->SetDataSource(rs);
   grid->SetColHidden(1, true);
-  ShowRecordCount(rs.RecordCount());
+  ShowRecordCount(grid->Rows() - 1);
   grid->Refresh();
   grid->setUpdatesEnabled(true);
   return true;

@@ -5,7 +5,6 @@
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "masterdetail/ListPrint.h"
-#include "platform/db/Recordset.h"
 #include "platform/ui/Twips.h"
 #include "platform/widgets/FlexGrid.h"
 #include "users/UserStore.h"
@@ -46,16 +45,14 @@ void frmUser::InitControl() { BuildListToolbar(); }
 bool frmUser::RefreshData(const QString& filter) {
   QString sql = QStringLiteral("select * from tblUser ");
   if (!filter.isEmpty()) sql += QStringLiteral(" WHERE ") + filter;
-  Recordset rs;
-  if (!OpenRecordset(sql, rs, 1)) return false;
   FlexGrid* grid = vsData();
+  if (!ShowRecords(sql.trimmed(), QString())) return false;
   grid->setUpdatesEnabled(false);
-  grid->SetDataSource(rs);
   grid->SetColHidden(1, true);
   for (int c = 1; c <= kColumns && c < grid->Cols(); ++c)
     grid->SetTextMatrix(0, c, GetLangString(kFirstColumnHead + c));
   for (int c = 1; c < grid->Cols(); ++c) grid->SetColAlignment(c, Qt::AlignCenter);
-  ShowRecordCount(rs.RecordCount());
+  ShowRecordCount(grid->Rows() - 1);
   grid->Refresh();
   grid->setUpdatesEnabled(true);
   return true;

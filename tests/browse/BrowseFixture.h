@@ -11,6 +11,8 @@
 #include "core/modDatabase.h"
 #include "platform/ui/ProgramFolder.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/StatusBar.h"
+#include "platform/widgets/StatusBarPanel.h"
 #include "platform/widgets/Toolbar.h"
 #include "support/ScriptedUi.h"
 #include "support/TestProgramFolder.h"
@@ -68,6 +70,19 @@ class Database {
   TestProgramFolder folder_;
   ScriptedUi* ui_ = nullptr;
 };
+
+// The status bar texts once the window has painted its rows, after which
+// the totals are read.
+inline QStringList Panels(rd::BrowseWindow& w) {
+  w.show();
+  if (!QTest::qWaitForWindowExposed(&w)) return {};
+  w.vsData()->viewport()->repaint();
+  QCoreApplication::processEvents();
+  QStringList texts;
+  for (int i = 1; i <= w.stbTemplate()->PanelCount(); ++i)
+    texts << w.stbTemplate()->Panel(i)->Text();
+  return texts;
+}
 
 // Selects the grid rows (1 up) as the user would, and nothing else.
 inline void Select(rd::FlexGrid& grid, const QList<int>& rows) {

@@ -12,6 +12,7 @@
 
 using browsefixture::Click;
 using browsefixture::Database;
+using browsefixture::Panels;
 using browsefixture::Select;
 
 namespace {
@@ -69,13 +70,6 @@ std::unique_ptr<rd::frmMultiTable> Open() {
   w->InitControl();
   w->RefreshData();
   return w;
-}
-
-QStringList Panels(const rd::frmMultiTable& w) {
-  QStringList texts;
-  for (int i = 1; i <= w.stbTemplate()->PanelCount(); ++i)
-    texts << w.stbTemplate()->Panel(i)->Text();
-  return texts;
 }
 
 QStringList ShownBills(rd::frmMultiTable& w) {

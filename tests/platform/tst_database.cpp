@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "platform/db/PagedQuery.h"
 #include "platform/db/QueryGuard.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SqlScript.h"
@@ -16,6 +17,7 @@ class TestDatabase : public QObject {
   Q_OBJECT
   QTemporaryDir dir_;
   std::unique_ptr<Connection> db_;
+  QString path_;
   const bool odbc_;
 
  public:
@@ -32,7 +34,8 @@ class TestDatabase : public QObject {
 
  private slots:
   void init() {
-    QString path = dir_.filePath(QString("t%1.db").arg(QDateTime::currentMSecsSinceEpoch()));
+    path_ = dir_.filePath(QString("t%1.db").arg(QDateTime::currentMSecsSinceEpoch()));
+    const QString& path = path_;
     QString error;
     QVERIFY2(rd::CreateSqliteDatabase(path,
                                       {"create table t (ID integer primary key, Name text COLLATE NOCASE, "
@@ -423,6 +426,74 @@ class TestDatabase : public QObject {
     QCOMPARE(r.rowCount(), 1);
     QCOMPARE(r.Text(0, 0), QString("saved"));
     QVERIFY2(other->Execute("delete from t where ID = 1"), qPrintable(other->LastError()));
+  }
+
+  void pageStatements_data() {
+    using Syntax = rd::PagedQuery::Syntax;
+    QTest::addColumn<int>("syntax");
+    QTest::addColumn<QString>("orderBy");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("statement");
+    QTest::newRow("file, a page") << int(Syntax::Limit) << "order by ID" << 100
+                                  << "select * from t\norder by ID\nLIMIT 100 OFFSET 300";
+    QTest::newRow("file, the rest") << int(Syntax::Limit) << "" << -1
+                                    << "select * from t\nLIMIT -1 OFFSET 300";
+    QTest::newRow("server, a page") << int(Syntax::OffsetFetch) << "order by ID" << 100
+        << "select * from t\norder by ID\nOFFSET 300 ROWS FETCH NEXT 100 ROWS ONLY";
+    QTest::newRow("server, unordered rest") << int(Syntax::OffsetFetch) << "" << -1
+        << "select * from t\nORDER BY (SELECT NULL)\nOFFSET 300 ROWS";
+  }
+  void pageStatements() {
+    QFETCH(int, syntax);
+    QFETCH(QString, orderBy);
+    QFETCH(int, limit);
+    QFETCH(QString, statement);
+    QCOMPARE(rd::PagedQuery::PageStatement(rd::PagedQuery::Syntax(syntax), "select * from t",
+                                           orderBy, 300, limit),
+             statement);
+  }
+
+  void pagedReadsLeaveNoStatementOpen() {
+    QVERIFY(db_->Execute("insert into t (Name, Qty) select 'n' || x, x from (with recursive "
+                         "c(x) as (select 1 union all select x + 1 from c where x < 247) "
+                         "select x from c)"));
+    QString error;
+    auto paged = rd::PagedQuery::Open([this] { return db_.get(); }, rd::PagedQuery::Syntax::Limit,
+                                      "select ID, Name, Note from t", "order by ID", &error);
+    QVERIFY2(paged, qPrintable(error));
+    QCOMPARE(paged->RowCount(), 250);
+    QCOMPARE(paged->Rows()->rowCount(), 100);
+    QCOMPARE(paged->Rows()->columns, (QStringList{"ID", "Name", "Note"}));
+    // Another user's save while the rows are half read.
+    std::unique_ptr<Connection> other = Connection::OpenSqlite(path_, &error);
+    QVERIFY2(other, qPrintable(error));
+    {
+      rd::Transaction save(*other);
+      QVERIFY(other->Execute("update t set Note='late' where Name='n200'"));
+      QVERIFY(other->Execute("insert into t (Name) values ('added')"));
+      QVERIFY2(save.Commit(), qPrintable(other->LastError()));
+    }
+    QVERIFY(paged->Reach(202));
+    QCOMPARE(paged->Rows()->Text(202, 2), QString("late"));
+    QVERIFY(paged->ReadAll());
+    QCOMPARE(paged->Rows()->rowCount(), 251);
+    QVERIFY(!paged->Reach(251));
+    QCOMPARE(paged->RowCount(), 250);
+
+    auto sorted = paged->Sorted(1, true, &error);
+    QVERIFY2(sorted, qPrintable(error));
+    QCOMPARE(sorted->Rows()->Text(0, 1), QString("Zed"));
+    QCOMPARE(sorted->RowCount(), 250);
+  }
+
+  void appendedReadsKeepTheirShape() {
+    rd::QueryResult rows;
+    QVERIFY(db_->Query("select ID, Name from t where ID < 3", &rows));
+    QVERIFY(db_->QueryAppend("select ID, Name from t where ID = 3", &rows));
+    QCOMPARE(rows.rowCount(), 3);
+    QCOMPARE(rows.Text(2, 1), QString("Zed"));
+    QVERIFY(!db_->QueryAppend("select ID from t", &rows));
+    QCOMPARE(rows.rowCount(), 3);
   }
 
   void connectionStringQuotesValues() {

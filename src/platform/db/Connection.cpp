@@ -278,11 +278,29 @@ bool Connection::ExecuteOdbc(const QString& sql, const QVariantList& values, int
 
 bool Connection::Query(const QString& sql, QueryResult* out) {
   out->Clear();
+  if (Read(sql, out)) return true;
+  out->Clear();
+  return false;
+}
+
+bool Connection::QueryAppend(const QString& sql, QueryResult* out) { return Read(sql, out); }
+
+bool Connection::Read(const QString& sql, QueryResult* out) {
   if (!db_.isOpen()) {
     SetError(QStringLiteral("The connection is closed."));
     return false;
   }
   return sqlite_ ? QuerySqlite(sql, out) : QueryOdbc(sql, out);
+}
+
+bool Connection::TakeColumns(const QStringList& names, QueryResult* out) {
+  if (out->columns.isEmpty()) {
+    out->columns = names;
+    return true;
+  }
+  if (out->columns.size() == names.size()) return true;
+  SetError(QStringLiteral("The query no longer has the columns it had."));
+  return false;
 }
 
 bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
@@ -300,8 +318,9 @@ bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
   }
 
   const int n = sqlite3_column_count(stmt.get());
-  for (int i = 0; i < n; ++i)
-    out->columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), i));
+  QStringList names;
+  for (int i = 0; i < n; ++i) names << QString::fromUtf8(sqlite3_column_name(stmt.get(), i));
+  if (!TakeColumns(names, out)) return false;
   std::vector<QueryColumn*> columns;
   for (int i = 0; i < n; ++i) columns.push_back(&out->Column(i));
   int rc;
@@ -333,7 +352,6 @@ bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
   }
   if (rc != SQLITE_DONE) {
     SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
-    out->Clear();
     return false;
   }
   return true;
@@ -352,10 +370,16 @@ bool Connection::QueryOdbc(const QString& sql, QueryResult* out) {
   }
   QSqlRecord rec = q.record();
   const int n = rec.count();
-  for (int i = 0; i < n; ++i) out->columns << rec.fieldName(i);
+  QStringList names;
+  for (int i = 0; i < n; ++i) names << rec.fieldName(i);
+  if (!TakeColumns(names, out)) return false;
   while (q.next()) {
     for (int i = 0; i < n; ++i) out->Column(i).Append(q.value(i));
     out->EndRow();
+  }
+  if (q.lastError().isValid()) {
+    SetError(errorText(q.lastError()));
+    return false;
   }
   return true;
 }

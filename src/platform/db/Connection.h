@@ -42,6 +42,9 @@ class Connection {
   // Runs a query and fetches every row. SQLite refuses a statement that
   // would write.
   virtual bool Query(const QString& sql, QueryResult* out);
+  // As Query, but adds the rows to those out holds; a result of another
+  // number of columns is refused. The rows read before a failure stay.
+  virtual bool QueryAppend(const QString& sql, QueryResult* out);
 
   virtual bool BeginTrans();
   virtual bool CommitTrans();
@@ -65,8 +68,11 @@ class Connection {
   bool Prepare(class QSqlQuery& q, const QString& sql);
   bool ExecuteSqlite(const QString& sql, const QVariantList& values, int* rowsAffected);
   bool ExecuteOdbc(const QString& sql, const QVariantList& values, int* rowsAffected);
+  bool Read(const QString& sql, QueryResult* out);
   bool QuerySqlite(const QString& sql, QueryResult* out);
   bool QueryOdbc(const QString& sql, QueryResult* out);
+  // Names the result's columns in an empty out; false when out has another number.
+  bool TakeColumns(const QStringList& names, QueryResult* out);
   // BEGIN, COMMIT and ROLLBACK; SQLite runs them itself, never through
   // QSqlDatabase, so that both never disagree about an open transaction.
   bool Begin();

@@ -56,6 +56,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
   connect(model_, &QAbstractItemModel::rowsMoved, this, stale);
   connect(model_, &QAbstractItemModel::layoutChanged, this, stale);
   connect(model_, &QAbstractItemModel::modelReset, this, stale);
+  connect(model_, &FlexGridModel::RowsReplaced, this, [this] { SetRow(1); });
   connect(model_, &QAbstractItemModel::columnsInserted, this, [this] { ResetColumnState(); });
   connect(model_, &QAbstractItemModel::columnsRemoved, this, [this] { ResetColumnState(); });
 }
@@ -63,6 +64,25 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
 void FlexGrid::SetDataSource(const Recordset& recordset) {
   horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   model_->Bind(recordset.Rows());
+  ResetAfterBinding();
+}
+
+void FlexGrid::SetPagedSource(std::shared_ptr<PagedQuery> rows) {
+  const QString sortKey = model_->SortKey();
+  const Qt::SortOrder sortOrder = model_->SortOrder();
+  horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  model_->BindPaged(std::move(rows));
+  ResetAfterBinding();
+  if (sortKey.isEmpty()) return;
+  for (int c = 1; c < Cols(); ++c)
+    if (ColKey(c) == sortKey) {
+      // The view asks the model to sort when the indicator moves.
+      horizontalHeader()->setSortIndicator(c - 1, sortOrder);
+      return;
+    }
+}
+
+void FlexGrid::ResetAfterBinding() {
   sizedByHand_.assign(model_->columnCount(), false);
   hiddenWidthPx_.assign(model_->columnCount(), 0);
   verticalHeader()->setVisible(true);
@@ -72,6 +92,7 @@ void FlexGrid::SetDataSource(const Recordset& recordset) {
 
 Recordset FlexGrid::DataSource() const {
   Recordset rs;
+  model_->FinishRead();
   if (model_->BoundRows()) rs.OpenRows(model_->BoundRows());
   return rs;
 }

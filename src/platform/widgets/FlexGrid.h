@@ -21,8 +21,17 @@ class FlexGrid : public QTableView {
   // one column per field keyed and captioned by the field name, one row per
   // record; the first data row becomes the current, selected row.
   void SetDataSource(const Recordset& recordset);
-  // The rows bound last, in the order they came (not as sorted or edited).
+  // Binds rows that are read as the view and the grid's readers reach
+  // them, with as many rows as were counted. A click on a caption reads
+  // them again in that column's order; that order is kept when the next
+  // paged source has the column.
+  void SetPagedSource(std::shared_ptr<PagedQuery> rows);
+  // The rows bound last, in the order they came (not as sorted or edited);
+  // a paged source is read whole first.
   Recordset DataSource() const;
+  // Reads the rest of a paged source; false, with the database's error in
+  // *error, when a read failed.
+  bool FinishRead(QString* error = nullptr) { return model_->FinishRead(error); }
 
   int Rows() const { return model_->Rows(); }
   bool SetRows(int rows) { return model_->SetRows(rows); }
@@ -69,6 +78,7 @@ class FlexGrid : public QTableView {
 
  private:
   void FitColumns();
+  void ResetAfterBinding();
   void ResetColumnState();
   const std::vector<int>& SelectedRowList() const;
 

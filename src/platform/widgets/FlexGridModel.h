@@ -1,10 +1,12 @@
 #pragma once
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <limits>
 #include <memory>
 #include <vector>
 
 #include "platform/db/Connection.h"
+#include "platform/db/PagedQuery.h"
 
 namespace rd {
 
@@ -17,6 +19,11 @@ namespace rd {
 // Bound rows are read from the query result they came from, which is
 // shared and never changed; a row gets texts of its own the first time one
 // of its cells is written. Texts are made only when a cell is asked for.
+//
+// A paged binding reads its rows as cells are asked for. Whatever writes
+// the data rows (a cell of a data row, AddItem, RemoveItem, MoveRow,
+// SetRows) first reads the rest, and the grid is then an ordinary one; a
+// sort reads the rows again in the database's order.
 class FlexGridModel : public QAbstractTableModel {
   Q_OBJECT
  public:
@@ -25,9 +32,20 @@ class FlexGridModel : public QAbstractTableModel {
   // Columns from the fields (caption and key = field name), one row per
   // record; null rows give an empty grid of one row and one column.
   void Bind(std::shared_ptr<const QueryResult> rows);
+  // As Bind, with as many data rows as the query counted.
+  void BindPaged(std::shared_ptr<PagedQuery> rows);
+  // Of a paged binding, the rows read so far.
   std::shared_ptr<const QueryResult> BoundRows() const { return bound_; }
+  bool IsPaged() const { return paged_ != nullptr; }
+  // Reads what a paged binding has not read yet; false, with the database's
+  // error in *error, when a read failed.
+  bool FinishRead(QString* error = nullptr);
+  // The column key and order of the last sort of a paged binding; the key
+  // is empty when it was not sorted.
+  QString SortKey() const { return sortKey_; }
+  Qt::SortOrder SortOrder() const { return sortOrder_; }
 
-  int Rows() const { return int(rows_.size()) + 1; }
+  int Rows() const { return DataRows() + 1; }
   int Cols() const { return int(cols_.size()); }
   bool SetRows(int rows);
   bool SetCols(int cols);
@@ -55,7 +73,13 @@ class FlexGridModel : public QAbstractTableModel {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   // Sorts the data rows by one column: numbers by value, texts without
   // regard to case, empty cells first; rows of equal keys keep their order.
+  // A paged binding is read again in the order of the column instead, then
+  // by ID, and emits RowsReplaced.
   void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+ signals:
+  // The data rows hold other records than before (a paged binding sorted).
+  void RowsReplaced();
 
  private:
   struct Column {
@@ -64,22 +88,37 @@ class FlexGridModel : public QAbstractTableModel {
     int field = -1;  // index in the bound result, -1 when unbound
     Qt::Alignment alignment;
   };
-  struct Row {
-    int bound = -1;    // record of the bound result; -1 once the row has texts of its own
-    QStringList texts;  // own texts by grid column (missing ones are "")
-  };
+  // A data row (0-based) is a record of the bound result (its index, 0 up),
+  // or a row of texts of its own (-1 - the index in own_), or kEmptyRow.
+  // While a paged binding lasts every row is its record and rows_ is empty.
+  static constexpr int kEmptyRow = std::numeric_limits<int>::min();
+  int DataRows() const { return paged_ ? pagedRows_ : int(rows_.size()); }
+  int At(int row) const { return paged_ ? row : rows_[size_t(row)]; }
 
-  bool IsBoundNumber(const Row& row, int col) const;
+  void Take(std::shared_ptr<const QueryResult> rows);
+  // The bound result with the record read; null when it is not bound.
+  const QueryResult* Record(int record) const;
+  bool IsBoundNumber(int row, int col) const;
   // Whether the cell is shown as a number (right-aligned).
-  bool ShowsNumber(const Row& row, int col) const;
-  QString CellText(const Row& row, int col) const;
-  void MakeOwn(Row& row) const;
+  bool ShowsNumber(int row, int col) const;
+  QString CellText(int row, int col) const;
+  const QStringList& OwnTexts(int row) const;
+  // The row's own texts, made from the bound record the first time.
+  QStringList& MakeOwn(int row);
+  // Ends a paged binding before the data rows are written.
+  void Detach();
+  void SortPaged(int col, Qt::SortOrder order);
   bool IsDataRow(int row) const { return row >= 1 && row < Rows(); }
   bool IsColumn(int col) const { return col >= 0 && col < Cols(); }
 
   std::shared_ptr<const QueryResult> bound_;
+  std::shared_ptr<PagedQuery> paged_;
+  QString sortKey_;
+  Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
   std::vector<Column> cols_;
-  std::vector<Row> rows_;
+  std::vector<int> rows_;
+  int pagedRows_ = 0;
+  std::vector<QStringList> own_;
 };
 
 }  // namespace rd

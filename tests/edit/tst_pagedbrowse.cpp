@@ -1,0 +1,208 @@
+// A browse window over 10,010 customers reads its rows as they are reached;
+// whatever reads the grid sees what a full read gives.
+#include <QHeaderView>
+#include <QtTest>
+
+#include "browse/GridPrintSource.h"
+#include "expressions/modExpressions.h"
+#include "platform/widgets/FlexGridModel.h"
+#include "platform/widgets/StatusBar.h"
+#include "tst_editor_support.h"
+
+using browsefixture::Click;
+using browsefixture::Database;
+using browsefixture::Panels;
+using browsefixture::Select;
+
+namespace {
+
+constexpr int kCustomers = 10010;  // the sample's ten and the added ones
+constexpr const char* kColumns = "ID,Code,Name,City,Phone,Email,CreditLimit,Active,Remark";
+
+// Names in mixed case, some cities empty, limits with repeats: sorts that
+// need the ID to settle ties.
+void AddCustomers() {
+  Database::Exec(
+      "insert into Customer (Code, Name, City, Phone, Email, CreditLimit, Active, Remark) "
+      "select printf('P%05d', x), (case x % 3 when 0 then 'alder ' when 1 then 'Birch ' "
+      "else 'CEDAR ' end) || (x * 7919 % 10000), case when x % 5 = 0 then null "
+      "else 'Town ' || (x % 40) end, '01 ' || x, 'p' || x || '@example.com', (x % 13) * 250, "
+      "x % 2, 'Paged customer ' || x from (with recursive c(x) as (select 1 union all "
+      "select x + 1 from c where x < 10000) select x from c)");
+}
+
+rd::FlexGridModel& Model(rd::FlexGrid& grid) {
+  return *static_cast<rd::FlexGridModel*>(grid.model());
+}
+int RowsRead(rd::FlexGrid& grid) { return Model(grid).BoundRows()->rowCount(); }
+
+// Column texts of the database's own query, in its order.
+QStringList Expected(const QString& column, const QString& orderBy) {
+  rd::Recordset rs;
+  if (!rd::OpenRecordset(QString("select %1 from Customer %2").arg(column, orderBy), rs))
+    return {};
+  QStringList texts;
+  for (; !rs.Eof(); rs.MoveNext()) texts << rs.Fields(0).Text();
+  return texts;
+}
+QStringList Shown(rd::FlexGrid& grid, int col) {
+  QStringList texts;
+  for (int r = 1; r < grid.Rows(); ++r) texts << grid.TextMatrix(r, col);
+  return texts;
+}
+QString Dump() {
+  return Expected(QString("quote(ID)||quote(Code)||quote(Name)||quote(City)||quote(Phone)||"
+                          "quote(Email)||quote(CreditLimit)||quote(Active)||quote(Remark)"),
+                  "order by ID")
+      .join('\n');
+}
+
+}  // namespace
+
+class TestPagedBrowse : public QObject {
+  Q_OBJECT
+ private slots:
+  void countTotalsAndRowsAreThoseOfAFullRead();
+  void editorOnAnUnreadRowSavesThatRecord();
+  void sortByCaptionIsTheDatabaseOrder_data();
+  void sortByCaptionIsTheDatabaseOrder();
+  void deleteOfASelectionReachesUnreadRows();
+  void writerElsewhereMeetsNoOpenRead();
+  void refreshReleasesTheRowsItReplaces();
+};
+
+void TestPagedBrowse::countTotalsAndRowsAreThoseOfAFullRead() {
+  editorsupport::Bench bench;
+  AddCustomers();
+  bench.Browse("Customers", "Customer");
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  QCOMPARE(grid.Rows(), kCustomers + 1);
+  QVERIFY2(RowsRead(grid) < 500, qPrintable(QString::number(RowsRead(grid))));
+  const QString total = rd::GetSqlValue("select sum(CreditLimit) from Customer", "#,##0.00");
+  QCOMPARE(Panels(*bench.browse),
+           (QStringList{"Records: 10010", "Total credit limit: " + total}));
+  QCOMPARE(Shown(grid, 2), Expected("Code", "ORDER BY Code"));
+  // What printing reads: every row, in the grid's order.
+  const rd::GridPrintSource printed =
+      rd::GridPrintSource::Read(*bench.browse, grid, *bench.browse->stbTemplate(), 1);
+  QCOMPARE(printed.rows.RecordCount(), kCustomers);
+  rd::Recordset rows = printed.rows;
+  rows.SetAbsolutePosition(9000);
+  QCOMPARE(rows.Text("Code"), grid.TextMatrix(9000, 2));
+}
+
+void TestPagedBrowse::editorOnAnUnreadRowSavesThatRecord() {
+  editorsupport::Bench bench;
+  AddCustomers();
+  bench.Browse("Customers", "Customer");
+  const int row = 9000;
+  QVERIFY(RowsRead(*bench.browse->vsData()) < row);
+  const QString code = Expected("Code", "ORDER BY Code").value(row - 1);
+  const QString before = Dump();
+
+  rd::frmEdit& unchanged = bench.Open(1, row);
+  QCOMPARE(bench.Get("Code"), code);
+  QVERIFY(unchanged.SaveData());
+  QCOMPARE(Dump(), before);
+
+  rd::frmEdit& changed = bench.Open(1, row);
+  bench.Set("Name", "Renamed");
+  QVERIFY(changed.SaveData());
+  QCOMPARE(bench.Cell("select Name from Customer where Code='" + code + "'"), QString("Renamed"));
+  QCOMPARE(bench.Cell("select count(*) from Customer where Name='Renamed'"), QString("1"));
+  QCOMPARE(bench.db.Ui().boxes.size(), 0);
+}
+
+void TestPagedBrowse::sortByCaptionIsTheDatabaseOrder_data() {
+  QTest::addColumn<int>("column");
+  QTest::addColumn<bool>("descending");
+  QTest::addColumn<QString>("orderBy");
+  QTest::newRow("name, case ignored") << 3 << false << "order by Name collate nocase, ID";
+  QTest::newRow("name descending") << 3 << true << "order by Name collate nocase desc, ID";
+  QTest::newRow("city, empty first") << 4 << false << "order by City collate nocase, ID";
+  QTest::newRow("limit, ties by ID") << 7 << true << "order by CreditLimit desc, ID";
+}
+
+void TestPagedBrowse::sortByCaptionIsTheDatabaseOrder() {
+  QFETCH(int, column);
+  QFETCH(bool, descending);
+  QFETCH(QString, orderBy);
+  editorsupport::Bench bench;
+  AddCustomers();
+  bench.Browse("Customers", "Customer");
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  const Qt::SortOrder order = descending ? Qt::DescendingOrder : Qt::AscendingOrder;
+  grid.horizontalHeader()->setSortIndicator(column - 1, order);
+  QVERIFY(RowsRead(grid) < 500);
+  QCOMPARE(grid.Row(), 1);
+  const QStringList ids = Expected("ID", orderBy);
+  QCOMPARE(Shown(grid, 1), ids);
+  // Kept by a refresh, and followed by printing.
+  QVERIFY(bench.browse->RefreshData());
+  QCOMPARE(grid.horizontalHeader()->sortIndicatorSection(), column - 1);
+  QCOMPARE(grid.TextMatrix(5000, 1), ids[4999]);
+  const rd::Recordset printed =
+      rd::GridPrintSource::Read(*bench.browse, grid, *bench.browse->stbTemplate(), 1).rows;
+  QStringList printedIds;
+  for (int r = 0; r < printed.RecordCount(); ++r) printedIds << printed.Cell(r, 0).toString();
+  QCOMPARE(printedIds, ids);
+}
+
+void TestPagedBrowse::deleteOfASelectionReachesUnreadRows() {
+  editorsupport::Bench bench;
+  AddCustomers();
+  bench.Browse("Customers", "Customer");
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  const QStringList codes = Expected("Code", "ORDER BY Code");
+  QList<int> rows;
+  for (int r = 50; r <= 9500; r += 50) rows << r;
+  Select(grid, rows);
+  Click(*bench.browse, "Delete");
+  QCOMPARE(bench.db.Ui().texts().size(), 1);  // the question only
+  QCOMPARE(bench.Cell("select count(*) from Customer"),
+           QString::number(kCustomers - rows.size()));
+  for (int r : {50, 4750, 9500})
+    QCOMPARE(bench.Cell("select count(*) from Customer where Code='" + codes[r - 1] + "'"),
+             QString("0"));
+  QCOMPARE(bench.Cell("select count(*) from Customer where Code='" + codes[50] + "'"),
+           QString("1"));
+}
+
+void TestPagedBrowse::writerElsewhereMeetsNoOpenRead() {
+  editorsupport::Bench bench;
+  AddCustomers();
+  bench.Browse("Customers", "Customer");
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  QVERIFY(RowsRead(grid) < kCustomers);
+  // Another user's save, on a connection of its own, while the grid is half read.
+  QString error;
+  std::unique_ptr<rd::Connection> other =
+      rd::Connection::OpenSqlite(bench.db.Folder().DatabasePath(), &error);
+  QVERIFY2(other, qPrintable(error));
+  {
+    rd::Transaction save(*other);
+    QVERIFY(save.Started());
+    QVERIFY2(other->Execute("update Customer set Remark='changed' where Code='P09990'"),
+             qPrintable(other->LastError()));
+    QVERIFY2(save.Commit(), qPrintable(other->LastError()));
+  }
+  // Rows read later show the database as it is then.
+  const int row = Expected("Code", "ORDER BY Code").indexOf("P09990") + 1;
+  QCOMPARE(grid.TextMatrix(row, 9), QString("changed"));
+}
+
+void TestPagedBrowse::refreshReleasesTheRowsItReplaces() {
+  editorsupport::Bench bench;
+  AddCustomers();
+  bench.Browse("Customers", "Customer");
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  QVERIFY(grid.FinishRead());
+  std::weak_ptr<const rd::QueryResult> old = Model(grid).BoundRows();
+  QCOMPARE(old.lock()->rowCount(), kCustomers);
+  QVERIFY(bench.browse->RefreshData());
+  QVERIFY(old.expired());
+  QVERIFY(RowsRead(grid) < 500);
+}
+
+QTEST_MAIN(TestPagedBrowse)
+#include "tst_pagedbrowse.moc"
