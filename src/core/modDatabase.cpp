@@ -1,5 +1,7 @@
 #include "core/modDatabase.h"
 
+#include <algorithm>
+
 #include "core/Globals.h"
 #include "core/modCommon.h"
 #include "platform/text/AnsiText.h"
@@ -99,6 +101,23 @@ bool ExecuteSQL(const QString& sql, QString* error, int* rowsAffected) {
     return false;
   }
   if (DbConnection->Execute(NullLiteralsToNull(sql), rowsAffected)) return true;
+  if (error) *error = DbConnection->LastError();
+  return false;
+}
+
+bool ExecuteBoundSQL(const QString& sql, const QVariantList& values, QString* error) {
+  if (!DbConnection) {
+    if (error) *error = GetLangString(kNoConnection);
+    return false;
+  }
+  const auto holdsNul = [](const QVariant& v) {
+    return v.typeId() == QMetaType::QString && v.toString().contains(QChar(0));
+  };
+  if (sql.contains(QChar(0)) || std::any_of(values.cbegin(), values.cend(), holdsNul)) {
+    if (error) *error = GetLangString(kNulCharacter);
+    return false;
+  }
+  if (DbConnection->ExecuteRepeated(NullLiteralsToNull(sql), values)) return true;
   if (error) *error = DbConnection->LastError();
   return false;
 }

@@ -43,6 +43,11 @@ QString NullLiteralsToNull(const QString& sql);
 // done. *rowsAffected, when given, counts the rows the statement changed.
 bool ExecuteSQL(const QString& sql, QString* error = nullptr, int* rowsAffected = nullptr);
 
+// Runs like ExecuteSQL a statement whose "?" are bound to values; inside a
+// transaction DbConnection keeps it prepared for the next run of the same
+// text. A NUL in the statement or in a text value is refused alike.
+bool ExecuteBoundSQL(const QString& sql, const QVariantList& values, QString* error = nullptr);
+
 // Text for a quoted SQL literal: quotes doubled, empty text the word null
 // (which ExecuteSQL turns into NULL); the typed text "null" stays text.
 QString SqlStr(const QString& text);

@@ -43,6 +43,12 @@ bool MasterDetailSave::run(const QString& sql, QString* error, int* rowsAffected
   return false;
 }
 
+bool MasterDetailSave::runBound(const SqlTemplate::Bound& statement, QString* error) {
+  if (ExecuteBoundSQL(statement.sql, statement.values, error)) return true;
+  if (error && error->isEmpty()) *error = DbConnection ? DbConnection->LastError() : QString();
+  return false;
+}
+
 bool MasterDetailSave::readNewId(QString* id, QString* error) {
   QueryResult result;
   const QString sql = DbConnection->IsSqlite() ? QStringLiteral("select last_insert_rowid()")
@@ -73,15 +79,19 @@ bool MasterDetailSave::Write(const SqlTemplate::Values& master, int editMode, Li
 
   // The relation value comes first, so that it wins over a grid column of
   // the same name.
-  SqlTemplate::Values values;
-  values.reserve(rows.GridCols());
+  QStringList names{link.detailField};
+  for (int i = 1; i < rows.GridCols(); ++i) names << rows.GridColKey(i);
+  const SqlTemplate insert(detailInsert_, names);
+  const bool bound = DbConnection->CanRepeat();
+  QStringList values;
+  values.reserve(names.size());
   const int count = rows.GridRows();
   for (int j = 1; j < count; ++j) {
     values.clear();
-    values.emplace_back(link.detailField, link.value);
-    for (int i = 1; i < rows.GridCols(); ++i)
-      values.emplace_back(rows.GridColKey(i), rows.GridTextMatrix(j, i));
-    if (!run(SqlTemplate::Fill(detailInsert_, values), error)) return false;
+    values << link.value;
+    for (int i = 1; i < rows.GridCols(); ++i) values << rows.GridTextMatrix(j, i);
+    if (!(bound ? runBound(insert.Bind(values), error) : run(insert.Fill(values), error)))
+      return false;
   }
   return true;
 }

@@ -9,8 +9,9 @@ class EditorFields;
 
 // Writes one master record and all its detail rows through the record
 // sources' templates: the master insert or update (the whole text), in
-// modify mode the detail delete, then one detail insert per grid row. The
-// caller holds the transaction around it.
+// modify mode the detail delete, then one detail insert per grid row, its
+// values bound to a statement prepared once where they can be. The caller
+// holds the transaction around it.
 class MasterDetailSave {
  public:
   // Reads the master's insert (editMode 0) or update template and the
@@ -32,6 +33,7 @@ class MasterDetailSave {
 
  private:
   static bool run(const QString& sql, QString* error, int* rowsAffected = nullptr);
+  static bool runBound(const SqlTemplate::Bound& statement, QString* error);
   static bool readNewId(QString* id, QString* error);
 
   QString master_, detailInsert_, detailDelete_;

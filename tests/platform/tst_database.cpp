@@ -406,6 +406,54 @@ class TestDatabase : public QObject {
     QCOMPARE(r.Cell(0, 0), QVariant(4LL));
   }
 
+  void repeatedStatementsKeepRunningUntilTheTransactionEnds() {
+    const QString insert = "insert into t (Name, Qty, Note) values (?, ?, ?)";
+    int affected = -1;
+    {
+      rd::Transaction t(*db_);
+      for (int i = 4; i <= 6; ++i) {
+        QVERIFY2(db_->ExecuteRepeated(insert, {QString("r%1").arg(i), i, QVariant(QString())},
+                                      &affected),
+                 qPrintable(db_->LastError()));
+        QCOMPARE(affected, 1);
+      }
+      QVERIFY(db_->ExecuteRepeated("update t set Note = ? where Qty > ?", {QString("n"), 4},
+                                   &affected));
+      QCOMPARE(affected, 2);
+      QVERIFY(!db_->ExecuteRepeated(insert, {QString("few")}));
+      expectError("mismatch");
+      QVERIFY(db_->RollbackOnly());
+      QVERIFY(!t.Commit());
+    }
+    rd::QueryResult r;
+    QVERIFY(db_->Query("select count(*) from t", &r));
+    QCOMPARE(r.Text(0, 0), QString("3"));
+    {
+      rd::Transaction t(*db_);
+      QVERIFY(db_->ExecuteRepeated(insert, {QString("kept"), 7, QString("x")}));
+      QVERIFY(!db_->ExecuteRepeated("insert into t (ID, Name) values (?, ?)", {1, QString("dup")}));
+      expectError("UNIQUE constraint");
+      QVERIFY(db_->RollbackOnly());
+      QVERIFY(!t.Commit());
+    }
+    {
+      rd::Transaction t(*db_);
+      QVERIFY(db_->ExecuteRepeated(insert, {QString("a"), 8, QVariant(QString())}));
+      QVERIFY(db_->ExecuteRepeated(insert, {QString("b"), 9, QString("y")}));
+      QVERIFY(t.Commit());
+    }
+    // Outside a transaction it runs once, as ExecuteBound.
+    QVERIFY(db_->ExecuteRepeated(insert, {QString("c"), 10, QString("z")}));
+    QVERIFY(db_->Query("select Name, Qty, Note from t where ID > 3 order by ID", &r));
+    QCOMPARE(r.rowCount(), 3);
+    QCOMPARE(r.Text(0, 0) + r.Text(0, 1) + r.Text(1, 0) + r.Text(1, 1) + r.Text(1, 2) +
+                 r.Text(2, 0),
+             QString("a8b9yc"));
+    QVERIFY(r.Cell(0, 2).isNull());
+    // Nothing stays prepared that would hold the table.
+    QVERIFY2(db_->Execute("drop table t"), qPrintable(db_->LastError()));
+  }
+
   void committedWorkReachesTheFile() {
     if (odbc_) QSKIP("a matter of the SQLite file connection");
     {

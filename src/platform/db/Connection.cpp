@@ -8,9 +8,11 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <unordered_map>
 
 #include "platform/db/QueryGuard.h"
 #include "platform/db/SqliteDialect.h"
+#include "platform/db/SqliteStatement.h"
 
 namespace rd {
 namespace {
@@ -32,93 +34,25 @@ QString braced(const QString& v) {
   return "{" + t + "}";
 }
 
-using SqliteStatement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
+// Kept statements are dropped all at once past this many distinct texts.
+constexpr size_t kMaxKept = 64;
 
-// Prepares exactly one statement; only comments and blanks may follow it.
-SqliteStatement prepareOne(sqlite3* handle, const QString& sql, QString* error) {
-  const QByteArray text = sql.toUtf8();
-  const char* const end = text.constData() + text.size();
-  const char* tail = nullptr;
-  sqlite3_stmt* raw = nullptr;
-  const int rc = sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &raw, &tail);
-  SqliteStatement stmt(raw, sqlite3_finalize);
-  if (rc != SQLITE_OK) {
-    *error = QString::fromUtf8(sqlite3_errmsg(handle));
-    return SqliteStatement(nullptr, sqlite3_finalize);
-  }
-  while (tail < end && (*tail == ' ' || (*tail >= '\t' && *tail <= '\r'))) ++tail;
-  if (tail < end) {
-    sqlite3_stmt* next = nullptr;
-    const int nextRc = sqlite3_prepare_v2(handle, tail, int(end - tail), &next, nullptr);
-    sqlite3_finalize(next);
-    if (nextRc != SQLITE_OK || next) {
-      *error = QStringLiteral("Unable to execute multiple statements at a time.");
-      return SqliteStatement(nullptr, sqlite3_finalize);
-    }
-  }
-  if (!stmt) *error = QStringLiteral("The statement is empty.");
-  return stmt;
-}
-
-// Null strings, byte arrays and dates bind as NULL, as Qt's drivers do.
-bool bindsNull(const QVariant& v) {
-  if (v.isNull()) return true;
-  switch (v.typeId()) {
-    case QMetaType::QString:
-      return v.toString().isNull();
-    case QMetaType::QByteArray:
-      return v.toByteArray().isNull();
-    case QMetaType::QDate:
-      return v.toDate().isNull();
-    case QMetaType::QTime:
-      return v.toTime().isNull();
-    case QMetaType::QDateTime:
-      return v.toDateTime().isNull();
-    default:
-      return false;
-  }
-}
-
-int bindText(sqlite3_stmt* stmt, int index, const QString& text) {
-  return sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * sizeof(char16_t)),
-                             SQLITE_TRANSIENT);
-}
-
-int bindValue(sqlite3_stmt* stmt, int index, const QVariant& v) {
-  if (bindsNull(v)) return sqlite3_bind_null(stmt, index);
-  switch (v.typeId()) {
-    case QMetaType::QByteArray: {
-      const QByteArray data = v.toByteArray();
-      return sqlite3_bind_blob(stmt, index, data.constData(), int(data.size()), SQLITE_TRANSIENT);
-    }
-    case QMetaType::Bool:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Long:
-    case QMetaType::LongLong:
-      return sqlite3_bind_int64(stmt, index, v.toLongLong());
-    case QMetaType::Float:
-    case QMetaType::Double:
-      return sqlite3_bind_double(stmt, index, v.toDouble());
-    case QMetaType::QDateTime:
-      return bindText(stmt, index, v.toDateTime().toString(Qt::ISODateWithMs));
-    case QMetaType::QTime:
-      return bindText(stmt, index, v.toTime().toString(QStringLiteral("hh:mm:ss.zzz")));
-    case QMetaType::QString:
-      return bindText(stmt, index, *static_cast<const QString*>(v.constData()));
-    default:
-      return bindText(stmt, index, v.toString());
-  }
-}
+struct KeptQuery {
+  QSqlQuery query;
+  int placeholders;
+};
 
 }  // namespace
 
+struct Connection::Kept {
+  std::unordered_map<QString, SqliteStatement> sqlite;
+  std::unordered_map<QString, KeptQuery> odbc;
+};
+
+Connection::Connection() : kept_(std::make_unique<Kept>()) {}
+
 Connection::~Connection() {
+  ReleaseKept();
   if (!name_.isEmpty()) {
     if (depth_ > 0) Rollback();
     db_.close();
@@ -211,39 +145,33 @@ bool Connection::ExecuteBound(const QString& sql, const QVariantList& values,
 bool Connection::ExecuteSqlite(const QString& sql, const QVariantList& values,
                                int* rowsAffected) {
   QString error;
-  SqliteStatement stmt = prepareOne(handle_, Dialect(sql), &error);
-  if (!stmt) {
+  SqliteStatement stmt = PrepareSqlite(handle_, Dialect(sql), &error);
+  if (!stmt || !RunSqlite(handle_, stmt.get(), values, rowsAffected, &error)) {
     SetError(error);
     return false;
   }
-  if (sqlite3_bind_parameter_count(stmt.get()) != values.size()) {
-    SetError(QStringLiteral("Parameter count mismatch"));
-    return false;
-  }
-  for (int i = 0; i < values.size(); ++i) {
-    if (bindValue(stmt.get(), i + 1, values[i]) != SQLITE_OK) {
-      SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
-      return false;
-    }
-  }
-  const int changesBefore = sqlite3_total_changes(handle_);
-  int rc;
-  while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-  }
-  if (rc != SQLITE_DONE) {
-    SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
-    return false;
-  }
-  // sqlite3_changes() keeps the count of the last insert, update or delete,
-  // so a statement that changed nothing reports its own zero.
-  if (rowsAffected)
-    *rowsAffected = sqlite3_total_changes(handle_) == changesBefore ? 0 : sqlite3_changes(handle_);
   return true;
 }
 
 bool Connection::ExecuteOdbc(const QString& sql, const QVariantList& values, int* rowsAffected) {
-  // What the SQLite path knows from its prepared statement, checked on the text.
   const int placeholders = PlaceholderCount(sql);
+  if (!CheckPlaceholders(placeholders, values)) return false;
+  QSqlQuery q(db_);
+  bool ok;
+  if (values.isEmpty()) {
+    q.setForwardOnly(true);
+    ok = q.exec(Dialect(sql));
+  } else {
+    ok = Prepare(q, sql);
+    if (!ok) return false;
+    for (const QVariant& v : values) q.addBindValue(v);
+    ok = q.exec();
+  }
+  return Finish(q, ok, rowsAffected);
+}
+
+bool Connection::CheckPlaceholders(int placeholders, const QVariantList& values) {
+  // What the SQLite path knows from its prepared statement, checked on the text.
   if (placeholders < 0) {
     SetError(QStringLiteral("The statement is empty."));
     return false;
@@ -252,19 +180,11 @@ bool Connection::ExecuteOdbc(const QString& sql, const QVariantList& values, int
     SetError(QStringLiteral("Parameter count mismatch"));
     return false;
   }
-  QSqlQuery q(db_);
-  bool ok;
-  if (values.isEmpty()) {
-    q.setForwardOnly(true);
-    ok = q.exec(Dialect(sql));
-  } else {
-    ok = Prepare(q, sql);
-    if (ok) {
-      for (const QVariant& v : values) q.addBindValue(v);
-      ok = q.exec();
-    }
-  }
-  if (!ok) {
+  return true;
+}
+
+bool Connection::Finish(QSqlQuery& q, bool executed, int* rowsAffected) {
+  if (!executed) {
     SetError(errorText(q.lastError()));
     return false;
   }
@@ -274,6 +194,55 @@ bool Connection::ExecuteOdbc(const QString& sql, const QVariantList& values, int
   while (q.nextResult()) {
   }
   return true;
+}
+
+bool Connection::CanRepeat() const { return db_.isOpen(); }
+
+bool Connection::ExecuteRepeated(const QString& sql, const QVariantList& values,
+                                 int* rowsAffected) {
+  if (depth_ == 0 || !db_.isOpen()) return ExecuteBound(sql, values, rowsAffected);
+  const bool ok = sqlite_ ? RepeatSqlite(sql, values, rowsAffected)
+                          : RepeatOdbc(sql, values, rowsAffected);
+  if (!ok) failed_ = true;
+  return ok;
+}
+
+bool Connection::RepeatSqlite(const QString& sql, const QVariantList& values, int* rowsAffected) {
+  QString error;
+  auto it = kept_->sqlite.find(sql);
+  if (it == kept_->sqlite.end()) {
+    if (kept_->sqlite.size() >= kMaxKept) kept_->sqlite.clear();
+    SqliteStatement stmt = PrepareSqlite(handle_, Dialect(sql), &error);
+    if (!stmt) {
+      SetError(error);
+      return false;
+    }
+    it = kept_->sqlite.emplace(sql, std::move(stmt)).first;
+  }
+  if (RunSqlite(handle_, it->second.get(), values, rowsAffected, &error)) return true;
+  SetError(error);
+  return false;
+}
+
+bool Connection::RepeatOdbc(const QString& sql, const QVariantList& values, int* rowsAffected) {
+  auto it = kept_->odbc.find(sql);
+  if (it == kept_->odbc.end()) {
+    const int placeholders = PlaceholderCount(sql);
+    if (!CheckPlaceholders(placeholders, values)) return false;
+    if (kept_->odbc.size() >= kMaxKept) kept_->odbc.clear();
+    KeptQuery kept{QSqlQuery(db_), placeholders};
+    if (!Prepare(kept.query, sql)) return false;
+    it = kept_->odbc.emplace(sql, std::move(kept)).first;
+  }
+  KeptQuery& kept = it->second;
+  if (!CheckPlaceholders(kept.placeholders, values)) return false;
+  for (int i = 0; i < values.size(); ++i) kept.query.bindValue(i, values[i]);
+  return Finish(kept.query, kept.query.exec(), rowsAffected);
+}
+
+void Connection::ReleaseKept() {
+  kept_->sqlite.clear();
+  kept_->odbc.clear();
 }
 
 bool Connection::Query(const QString& sql, QueryResult* out) {
@@ -305,7 +274,7 @@ bool Connection::TakeColumns(const QStringList& names, QueryResult* out) {
 
 bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
   QString error;
-  SqliteStatement stmt = prepareOne(handle_, Dialect(sql), &error);
+  SqliteStatement stmt = PrepareSqlite(handle_, Dialect(sql), &error);
   if (!stmt) {
     SetError(error);
     return false;
@@ -427,6 +396,7 @@ bool Connection::BeginTrans() {
 bool Connection::CommitTrans() {
   if (depth_ == 0) return false;
   if (--depth_ > 0) return !failed_;
+  ReleaseKept();
   if (failed_) {
     Rollback();
     failed_ = false;
@@ -443,6 +413,7 @@ void Connection::RollbackTrans() {
   if (depth_ == 0) return;
   failed_ = true;
   if (--depth_ == 0) {
+    ReleaseKept();
     Rollback();
     failed_ = false;
   }

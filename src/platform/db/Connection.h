@@ -39,6 +39,14 @@ class Connection {
   // Runs a statement with "?" placeholders bound to values.
   virtual bool ExecuteBound(const QString& sql, const QVariantList& values,
                             int* rowsAffected = nullptr);
+  // Runs a statement as ExecuteBound does; inside a transaction it stays
+  // prepared for further runs of the same text until the outermost
+  // transaction ends.
+  virtual bool ExecuteRepeated(const QString& sql, const QVariantList& values,
+                               int* rowsAffected = nullptr);
+  // Whether ExecuteRepeated reaches a database of this connection's own; a
+  // stand-in that only records text says no, and is sent whole statements.
+  virtual bool CanRepeat() const;
   // Runs a query and fetches every row. SQLite refuses a statement that
   // would write.
   virtual bool Query(const QString& sql, QueryResult* out);
@@ -61,13 +69,20 @@ class Connection {
   QString Dialect(const QString& sql) const;
 
  protected:
-  Connection() = default;
+  Connection();
   void SetError(const QString& e) { lastError_ = e; }
 
  private:
+  struct Kept;  // the statements ExecuteRepeated keeps prepared, by text
   bool Prepare(class QSqlQuery& q, const QString& sql);
   bool ExecuteSqlite(const QString& sql, const QVariantList& values, int* rowsAffected);
   bool ExecuteOdbc(const QString& sql, const QVariantList& values, int* rowsAffected);
+  bool RepeatSqlite(const QString& sql, const QVariantList& values, int* rowsAffected);
+  bool RepeatOdbc(const QString& sql, const QVariantList& values, int* rowsAffected);
+  bool CheckPlaceholders(int placeholders, const QVariantList& values);
+  // Reads what an executed ODBC query answered.
+  bool Finish(class QSqlQuery& q, bool executed, int* rowsAffected);
+  void ReleaseKept();
   bool Read(const QString& sql, QueryResult* out);
   bool QuerySqlite(const QString& sql, QueryResult* out);
   bool QueryOdbc(const QString& sql, QueryResult* out);
@@ -86,6 +101,7 @@ class Connection {
   QString lastError_;
   int depth_ = 0;
   bool failed_ = false;
+  std::unique_ptr<Kept> kept_;
 };
 
 // Joins or starts a transaction; rolls back unless Commit() succeeded.
