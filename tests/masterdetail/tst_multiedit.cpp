@@ -109,7 +109,7 @@ class TestMultiEdit : public QObject {
     const rd::FieldDef* def = e.fields().FindField(field);
     QVERIFY(def);
     QLabel* label = e.fields().Label1[def->label];
-    const int top = rd::Twips::FromPx(e.window.tbrMain()->sizeHint().height());
+    const int top = rd::Twips::FromPx(e.window.tbrMain()->height());
     QCOMPARE(label->x(), rd::Twips::ToPx(left));
     QCOMPARE(label->y(), rd::Twips::ToPx(top + drop));
     QCOMPARE(label->isHidden(), field == "ID");
