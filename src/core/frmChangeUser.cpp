@@ -2,10 +2,10 @@
 
 #include <QLineEdit>
 
+#include "core/DatabaseConnector.h"
 #include "core/Globals.h"
 #include "core/frmMain.h"
 #include "core/modCommon.h"
-#include "core/modDatabase.h"
 #include "core/modUser.h"
 
 namespace rd {
@@ -25,10 +25,10 @@ void frmChangeUser::cmdOK_Click() {
     return;
   }
   const QString type = GetIniString("System", "ServerType", ConfigFile);
-  auto fresh = ConnectDatabase(type, GetIniString("System", "DataBaseName", ConfigFile),
-                               GetIniString("System", "Password", ConfigFile),
-                               GetIniString("System", "ServerName", ConfigFile),
-                               GetIniString("System", "UserID", ConfigFile));
+  auto fresh = DatabaseConnector::Connect(type, GetIniString("System", "DataBaseName", ConfigFile),
+                                         GetIniString("System", "Password", ConfigFile),
+                                         GetIniString("System", "ServerName", ConfigFile),
+                                         GetIniString("System", "UserID", ConfigFile));
   if (!fresh) {
     Warn(1031);
     return;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/DatabaseConnector.h"
 #include "core/Globals.h"
 #include "core/modCommon.h"
 #include "platform/text/AnsiText.h"
@@ -32,9 +33,7 @@ std::unique_ptr<Connection> ConnectDatabase(const QString& serverType,
 
 bool OpenConnection(const QString& serverType, const QString& dataBaseName,
                     const QString& password, const QString& serverName, const QString& userID) {
-  DbConnection.reset();
-  DbConnection = ConnectDatabase(serverType, dataBaseName, password, serverName, userID);
-  return DbConnection != nullptr;
+  return DatabaseConnector::Open(serverType, dataBaseName, password, serverName, userID);
 }
 
 void CloseConnection() { DbConnection.reset(); }

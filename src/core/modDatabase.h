@@ -17,8 +17,8 @@ std::unique_ptr<Connection> ConnectDatabase(const QString& serverType,
                                             const QString& password, const QString& serverName,
                                             const QString& userID);
 
-// Replaces DbConnection by a new connection; true when it is open. A
-// failure leaves DbConnection null and shows nothing.
+// Replaces DbConnection by a new connection made by DatabaseConnector;
+// true when it is open. A failure leaves DbConnection null and shows nothing.
 bool OpenConnection(const QString& serverType, const QString& dataBaseName,
                     const QString& password, const QString& serverName, const QString& userID);
 void CloseConnection();

@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include "core/ModuleWindow.h"
@@ -31,6 +32,19 @@ QList<QWidget*> openWindows() {
   return out;
 }
 
+// Pixels of a title bar that stay inside the area, across.
+constexpr int kTitleBarGrip = 100;
+
+// place (the top-left corner of a frame width wide), moved just enough
+// that its title bar starts inside area: not above it, not below its last
+// titleHeight pixels, and at least kTitleBarGrip of it across.
+QPoint KeepTitleBarReachable(QPoint place, int width, const QRect& area, int titleHeight) {
+  const int grip = qMin(width, kTitleBarGrip);
+  const int left = qBound(area.left() + grip - width, place.x(), area.right() + 1 - grip);
+  const int top = qMax(area.top(), qMin(place.y(), area.bottom() + 1 - titleHeight));
+  return QPoint(left, top);
+}
+
 }  // namespace
 
 QWidget* FindBrowseForm(const QString& key) {
@@ -44,17 +58,9 @@ QWidget* FindBrowseForm(const QString& key) {
 
 bool CenterForm(QWidget* window, int height, int width) {
   if (!window) return false;
-  QWidget* frame = window;
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget())) frame = sub;
+  auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+  QWidget* frame = sub ? sub : window;
   frame->setWindowState(Qt::WindowNoState);
-
-  QRect area;
-  const auto* sub = qobject_cast<QMdiSubWindow*>(frame);
-  if (sub && sub->mdiArea()) {
-    area = QRect(QPoint(0, 0), sub->mdiArea()->viewport()->size());
-  } else if (QScreen* screen = frame->screen() ? frame->screen() : QGuiApplication::primaryScreen()) {
-    area = screen->availableGeometry();
-  }
 
   if (frame->isWindow()) {
     // A top-level window is sized by its client area; the frame adds to it.
@@ -63,10 +69,23 @@ bool CenterForm(QWidget* window, int height, int width) {
   } else {
     frame->resize(Twips::ToPx(width), Twips::ToPx(height));
   }
+  QScreen* screen = frame->screen() ? frame->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return true;
   const QSize size = frame->isWindow() ? frame->frameGeometry().size() : frame->size();
-  const int left = (area.width() - size.width()) / 2;
-  const int top = (area.height() - size.height()) / 2 - Twips::ToPx(600);
-  frame->move(area.left() + qMax(0, left), area.top() + qMax(0, top));
+  const QRect whole = screen->geometry();
+  QPoint place((whole.width() - size.width()) / 2,
+               (whole.height() - size.height()) / 2 - Twips::ToPx(600));
+  // A child is placed in its workspace by the same numbers, measured from
+  // the workspace's corner.
+  QRect area;
+  if (sub && sub->mdiArea()) {
+    area = QRect(QPoint(0, 0), sub->mdiArea()->viewport()->size());
+  } else {
+    area = screen->availableGeometry();
+    place += whole.topLeft();
+  }
+  frame->move(KeepTitleBarReachable(place, size.width(), area,
+                                    frame->style()->pixelMetric(QStyle::PM_TitleBarHeight)));
   return true;
 }
 

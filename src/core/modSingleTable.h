@@ -10,9 +10,10 @@ namespace rd {
 QWidget* FindBrowseForm(const QString& key);
 
 // Restores the window to its normal state, sizes it to width x height
-// twips (its outer size) and places it centred across and 600 twips above
-// the middle: of the screen for a top-level window, of the workspace for an
-// MDI child (its frame is placed). The top-left corner stays inside.
+// twips (its outer size) and places it centred across the screen and 600
+// twips above its middle; an MDI child's frame takes that place in its
+// workspace. The place is moved only as far as keeps the title bar
+// reachable: not above the area, not below it, partly inside across.
 bool CenterForm(QWidget* window, int height, int width);
 
 }  // namespace rd

@@ -21,6 +21,7 @@ ModuleEditorWindow::ModuleEditorWindow(QWidget* parent)
   imgBar_->setObjectName(QStringLiteral("imgBar"));
   AddStandardImages(*imgBar_);
   tbrMain_->SetImageList(imgBar_);
+  tbrMain_->setFixedHeight(Twips::ToPx(kToolbarHeight));
   connect(tbrMain_, &Toolbar::ButtonClick, this, &ModuleEditorWindow::tbrMain_ButtonClick);
 }
 
@@ -35,9 +36,8 @@ ModuleWindow* ModuleEditorWindow::Form() const { return openerObject_ ? opener_ 
 
 int ModuleEditorWindow::PlaceToolbar(const QString& mode, int clientWidth) {
   BuildToolbar(this, moduleName_, mode);
-  const int height = Twips::FromPx(tbrMain_->sizeHint().height());
-  tbrMain_->setGeometry(0, 0, Twips::ToPx(clientWidth), Twips::ToPx(height));
-  return height;
+  tbrMain_->setGeometry(0, 0, Twips::ToPx(clientWidth), Twips::ToPx(kToolbarHeight));
+  return kToolbarHeight;
 }
 
 bool ModuleEditorWindow::RunsButton(const QString&) const { return true; }

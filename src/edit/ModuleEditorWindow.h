@@ -33,8 +33,10 @@ class ModuleEditorWindow : public EditorWindow {
   void tbrMain_ButtonClick(rd::ToolbarButton* button);
 
  protected:
-  // Builds the toolbar for mode across clientWidth; its height in twips.
+  // Builds the toolbar for mode across clientWidth; its height in twips,
+  // the design height, whatever the buttons' hints say before they show.
   int PlaceToolbar(const QString& mode, int clientWidth);
+  static constexpr int kToolbarHeight = 900;
   // Whether a toolbar button other than Close runs its function.
   virtual bool RunsButton(const QString& key) const;
   // The record number of the opener's grid row ID; nothing when it has none.

@@ -15,6 +15,7 @@
 #include "platform/script/VbValue.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/Ui.h"
+#include "platform/widgets/ComboLock.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/TypingLimit.h"
 
@@ -93,6 +94,9 @@ void RecordForm::setupControl(QWidget* control, ControlKind kind, bool readOnly,
       break;
     case ControlKind::Combo:
     case ControlKind::ComboList:
+      if (readOnly) LockCombo(static_cast<QComboBox*>(control));
+      setBackground(control, readOnly);
+      break;
     case ControlKind::DateTime:
     case ControlKind::Check:
       control->setEnabled(!readOnly);

@@ -17,7 +17,7 @@ namespace rd {
 
 frmMultiView::frmMultiView(QWidget* parent) : MasterDetailWindow(parent) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setModal(false);
   setAttribute(Qt::WA_DeleteOnClose, false);
   editMode_ = 1;
@@ -39,7 +39,8 @@ bool frmMultiView::BuildForm() {
   if (!frameTop) return false;
   const int closeTop = *frameTop + kFrameHeight + 100;
   cmdCancel_->move(cmdCancel_->x(), Twips::ToPx(closeTop));
-  setFixedSize(Twips::ToPx(kClientWidth), Twips::ToPx(closeTop + 880 - kBorderHeight));
+  // Sizable: the user may resize it; the controls keep their places.
+  resize(Twips::ToPx(kClientWidth), Twips::ToPx(closeTop + 880 - kBorderHeight));
 
   ModuleWindow* opener = Form();
   if (opener && opener->vsData()) fields_->LoadData(*opener->vsData(), id_);

@@ -1,9 +1,12 @@
+#include <QApplication>
+#include <QPushButton>
 #include <QtTest>
 
 #include "BrowseFixture.h"
 #include "browse/BillCopy.h"
 #include "browse/FillBillForm.h"
 #include "browse/frmListBill.h"
+#include "browse/modToolbar.h"
 #include "core/modCommon.h"
 #include "edit/FieldControls.h"
 #include "expressions/EditorFields.h"
@@ -284,6 +287,46 @@ class TestListBill : public QObject {
     browsefixture::Select(*picker.vsData(), selected);
     picker.cmdOK_Click();
     QCOMPARE(editor.fields->FieldValue(ControlKind::Text, 1), customer);
+  }
+
+  // The button function opens the picker over the editor with the
+  // button's queries and key; the bill picked there is copied in.
+  void buttonFunctionOpensThePicker() {
+    FakeEditor editor;
+    editor.setWindowTitle("Editor");
+    const QString queries = kList + ";select * from tblBill where BillNo='@BillNo';" + kDetail;
+    ToolbarButton* button = editor.Button("SystemFunction=<ListBillForm:BillNo>|" + queries +
+                                          "|Customer=Customer|Item=Item;Qty=Qty");
+    struct Seen {
+      QWidget* form = nullptr;
+      QObject* button = nullptr;
+      QString moduleName, sql, key;
+      int rows = 0;
+    } seen;
+    QTimer::singleShot(0, [&seen] {
+      QWidget* modal = QApplication::activeModalWidget();
+      auto* picker = qobject_cast<frmListBill*>(modal);
+      if (!picker) {
+        if (modal) modal->close();
+        return;
+      }
+      seen = {picker->Form(), picker->Button(), picker->ModuleName(), picker->sql(), picker->Key(),
+              picker->vsData()->Rows()};
+      browsefixture::Select(*picker->vsData(), {1});
+      picker->cmdOK()->click();
+    });
+    QVERIFY(ExecuteButtonFunction(&editor, "M", button));
+    QCOMPARE(seen.form, &editor);
+    QCOMPARE(seen.button, button);
+    QCOMPARE(seen.moduleName, QString("M"));
+    QCOMPARE(seen.sql, queries);
+    QCOMPARE(seen.key, QString("BillNo"));
+    QCOMPARE(seen.rows, 3);
+    QCOMPARE(db_->Ui().boxes.size(), 0);
+    QCOMPARE(editor.fields->FieldValue(ControlKind::Text, 1), QString("Acme"));
+    QCOMPARE(editor.grid->Rows(), 3);
+    QCOMPARE(editor.grid->TextMatrix(2, 1), QString("Nut"));
+    QCOMPARE(editor.calculated, 1);
   }
 
   void pickedValueIsQuoted_data() {

@@ -1,8 +1,14 @@
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include "BrowseFixture.h"
+#include "browse/frmQuery.h"
 #include "browse/frmSingleTable.h"
+#include "core/modCommon.h"
 #include "core/RecordEditor.h"
 #include "core/WindowRegistry.h"
 #include "platform/widgets/FlexGrid.h"
@@ -81,6 +87,7 @@ class TestSingleTable : public QObject {
   void deleteStopsAtAFailureAndRefreshes();
   void editorGetsItsMembers();
   void editorWithoutAddButton();
+  void queryButtonFiltersTheGrid();
 };
 
 void TestSingleTable::initTestCase() {
@@ -303,6 +310,33 @@ void TestSingleTable::editorWithoutAddButton() {
   lastEditor = {};
   emit w->vsData()->DblClick(1);
   QVERIFY(!lastEditor.shown);
+}
+
+// The Query button opens the query dialog over the window, captioned after
+// it; the condition given there filters the grid.
+void TestSingleTable::queryButtonFiltersTheGrid() {
+  Database db;
+  rd::RegisterQueryWindow();
+  auto w = Open("Customers", "Customer");
+  QString caption;
+  QTimer::singleShot(0, [&caption] {
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* dialog = qobject_cast<rd::frmQuery*>(modal);
+    if (!dialog) {
+      if (modal) modal->close();
+      return;
+    }
+    caption = dialog->windowTitle();
+    dialog->cboField[0]->setCurrentIndex(dialog->cboField[0]->findText("City"));
+    dialog->cboSymbol[0]->setCurrentIndex(dialog->cboSymbol[0]->findText("="));
+    dialog->txtValue[0]->setText("Leeds");
+    dialog->cmdOK->click();
+  });
+  Click(*w, "Query");
+  QCOMPARE(caption, rd::ReplaceParams(rd::GetLangString(1024), {"Customers"}));
+  QCOMPARE(w->vsData()->Rows(), 2);
+  QCOMPARE(w->WhereArea(), QString(" WHERE (City = 'Leeds')"));
+  QCOMPARE(db.Ui().boxes.size(), 0);
 }
 
 QTEST_MAIN(TestSingleTable)

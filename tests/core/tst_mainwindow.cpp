@@ -7,6 +7,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
+#include <QStyle>
 #include <QtTest>
 
 #include "core/Globals.h"
@@ -17,6 +19,7 @@
 #include "core/frmMain.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
+#include "core/modSingleTable.h"
 #include "platform/ui/Twips.h"
 #include "platform/widgets/StatusBar.h"
 #include "support/ScriptedUi.h"
@@ -420,9 +423,48 @@ class TestMainWindow : public QObject {
     QCOMPARE(w->MdiArea()->activeSubWindow(), sub);
     QVERIFY(sub->isVisible());
     QCOMPARE(sub->size(), QSize(Twips::ToPx(twips.width()), Twips::ToPx(twips.height())));
-    const QSize area = w->MdiArea()->viewport()->size();
-    QCOMPARE(sub->pos(), QPoint(qMax(0, (area.width() - sub->width()) / 2),
-                                qMax(0, (area.height() - sub->height()) / 2 - Twips::ToPx(600))));
+    // Centred on the screen, 600 twips above its middle.
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    QCOMPARE(sub->pos(), QPoint((screen.width() - sub->width()) / 2,
+                                (screen.height() - sub->height()) / 2 - Twips::ToPx(600)));
+  }
+
+  // A child centred on the screen moves only as far as keeps its title bar
+  // reachable in the workspace (the offscreen screen is 800 x 600 pixels).
+  void centerFormKeepsTheTitleBarReachable_data() {
+    QTest::addColumn<QSize>("twips");  // width x height
+    QTest::addColumn<QSize>("workspace");
+    QTest::addColumn<QPoint>("place");  // y -1: the title bar's height above the bottom
+    QTest::newRow("inside") << QSize(9000, 6500) << QSize(1000, 800) << QPoint(100, 43);
+    QTest::newRow("taller than the screen") << QSize(9000, 12000) << QSize(1000, 1000)
+                                            << QPoint(100, 0);
+    QTest::newRow("wider than the screen, partly left of it")
+        << QSize(15000, 6500) << QSize(1000, 800) << QPoint(-100, 43);
+    QTest::newRow("narrow workspace") << QSize(9000, 6500) << QSize(150, 800) << QPoint(50, 43);
+    QTest::newRow("low workspace") << QSize(9000, 6500) << QSize(1000, 40) << QPoint(100, -1);
+  }
+  void centerFormKeepsTheTitleBarReachable() {
+    QFETCH(QSize, twips);
+    QFETCH(QSize, workspace);
+    QFETCH(QPoint, place);
+    if (QGuiApplication::primaryScreen()->geometry().size() != QSize(800, 600))
+      QSKIP("needs the 800 x 600 offscreen screen");
+    QMdiArea area;
+    area.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area.setFrameShape(QFrame::NoFrame);
+    area.resize(workspace);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QCOMPARE(area.viewport()->size(), workspace);
+    auto* child = new QWidget;
+    QMdiSubWindow* sub = area.addSubWindow(child);
+    sub->show();
+    QVERIFY(CenterForm(child, twips.height(), twips.width()));
+    if (place.y() == -1)
+      place.setY(workspace.height() - sub->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    QCOMPARE(sub->size(), QSize(Twips::ToPx(twips.width()), Twips::ToPx(twips.height())));
+    QCOMPARE(sub->pos(), place);
   }
 
   void exitReleasesEverything() {

@@ -1,5 +1,13 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "CoreFixture.h"
+#include "FakeServer.h"
+#include "core/CoreWindows.h"
+#include "core/DatabaseConnector.h"
 #include "core/StartupSteps.h"
+#include "core/frmConnect.h"
 #include "core/modMain.h"
 #include "core/modUser.h"
 #include "platform/ini/Ini.h"
@@ -22,6 +30,14 @@ class RecordedSteps : public StartupSteps {
     presetPassword = password;
     return loginAccepts;
   }
+  void ShowMain() override { mainShown = true; }
+};
+
+// The real connection dialog; the login logs in, the main window is noted.
+class ConnectingSteps : public StartupSteps {
+ public:
+  bool mainShown = false;
+  bool ShowLogin(const QString&, const QString&) override { return true; }
   void ShowMain() override { mainShown = true; }
 };
 
@@ -116,6 +132,49 @@ class TestCoreStartup : public QObject {
     if (running) QCOMPARE(UserInfo->LoginUser, loggedIn);
     QVERIFY(QFile::exists(folder.Program().DatabasePath()));
     QVERIFY(!QFile::exists(folder.Program().File("absent.db")));
+  }
+
+  // A server that refuses the configured database: start-up offers the
+  // connection dialog, whose OK connects to the database typed there,
+  // keeps it in the settings and goes on to the login.
+  void sqlServerThroughTheConnectionDialog() {
+    corefixture::Folder folder({{"ServerType", "SQLSERVER"},
+                                {"ServerName", "srv"},
+                                {"UserID", "sa"},
+                                {"Password", "pw"},
+                                {"DataBaseName", "Gone"}});
+    QVERIFY(folder.Ok());
+    fakeserver::Server server;
+    server.refusedDatabases << "Gone";
+    server.Answer("select * from tblUser", {"UserName", "Password", "IsEnable", "IsAdmin"}, {});
+    server.Answer("select * from tblMenu", {"ID", "MenuIndex", "Language", "Parent",
+                                            "FormTemplateName"}, {});
+    server.Answer("select * from tblPrivilege", {"UserName", "ModuleID"}, {});
+    server.Install();
+    RegisterCoreWindows();
+    bool dialogShown = false;
+    QTimer::singleShot(0, [&dialogShown] {
+      QWidget* modal = QApplication::activeModalWidget();
+      auto* dialog = qobject_cast<frmConnect*>(modal);
+      if (!dialog) {
+        if (modal) modal->close();
+        return;
+      }
+      dialogShown = true;
+      dialog->txtDatabase->setText("Shop");
+      dialog->cmdOK->click();
+    });
+    ConnectingSteps steps;
+    const StartupOutcome outcome = Main(steps);
+    DatabaseConnector::Install(nullptr);
+    QVERIFY(dialogShown);
+    QCOMPARE(outcome, StartupOutcome::Running);
+    QCOMPARE(server.log.mid(0, 2), (QStringList{"connect srv/sa/pw/Gone", "connect srv/sa/pw/Shop"}));
+    QVERIFY(DbConnection);
+    QVERIFY(steps.mainShown);
+    QCOMPARE(ui_->texts(), QStringList());
+    QCOMPARE(GetIniString("System", "DataBaseName", ConfigFile), QString("Shop"));
+    DbConnection.reset();  // it talks to this test's server
   }
 
   void sampleDatabaseAutoLogin() {

@@ -1,4 +1,6 @@
 // The generated single-record editor: layout, tags, loading and defaults.
+#include <QLineEdit>
+
 #include "platform/ui/Twips.h"
 #include "tst_editor_support.h"
 
@@ -14,6 +16,9 @@ class TestEditor : public QObject {
   void modifyLoadsTheGridRow();
   void billNumberPreviewWritesNothing();
   void changeRunsCalculationAndFormat();
+  void leavingAFieldRunsCalculationAndFormat_data();
+  void leavingAFieldRunsCalculationAndFormat();
+  void fieldsStandBelowTheShownToolbar();
 };
 
 // Customer: ID (hidden), Code, Name, City, Phone, Email, CreditLimit,
@@ -122,6 +127,51 @@ void TestEditor::changeRunsCalculationAndFormat() {
   bench.Set("CreditLimit", "12.5");
   emit editor.Fields().FieldEvent(credit.label, ControlKind::Text, true);
   QCOMPARE(bench.Get("CreditLimit"), QString("12.50"));
+}
+
+void TestEditor::leavingAFieldRunsCalculationAndFormat_data() {
+  QTest::addColumn<bool>("byTab");
+  QTest::newRow("Tab") << true;
+  QTest::newRow("click on another field") << false;
+}
+
+// The focus really moves on: the field's own focus-out does the work.
+void TestEditor::leavingAFieldRunsCalculationAndFormat() {
+  QFETCH(bool, byTab);
+  editorsupport::Bench bench;
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(0);
+  editor.show();
+  QVERIFY(QTest::qWaitForWindowActive(&editor));
+  auto* credit = qobject_cast<QLineEdit*>(editor.Fields().InputControl(bench.Field("CreditLimit").label));
+  QWidget* name = editor.Fields().InputControl(bench.Field("Name").label);
+  QVERIFY(credit && name);
+  credit->setFocus();
+  credit->selectAll();
+  QTest::keyClicks(credit, "12.5");
+  QCOMPARE(bench.Get("CreditLimit"), QString("12.5"));
+  if (byTab)
+    QTest::keyClick(credit, Qt::Key_Tab);
+  else
+    QTest::mouseClick(name, Qt::LeftButton);
+  QVERIFY(!credit->hasFocus());
+  QCOMPARE(bench.Get("CreditLimit"), QString("12.50"));
+}
+
+// However tall the shown toolbar's buttons are, no field sits under it.
+void TestEditor::fieldsStandBelowTheShownToolbar() {
+  editorsupport::Bench bench;
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(0);
+  editor.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&editor));
+  const QRect bar = editor.tbrMain()->geometry();
+  QVERIFY2(editor.tbrMain()->sizeHint().height() <= bar.height(),
+           qPrintable(QString::number(editor.tbrMain()->sizeHint().height())));
+  for (int k = 1; k < editor.Fields().Label1.Count(); ++k) {
+    QWidget* control = editor.Fields().InputControl(k);
+    if (control && control->isVisible()) QVERIFY(control->y() > bar.bottom());
+  }
 }
 
 QTEST_MAIN(TestEditor)

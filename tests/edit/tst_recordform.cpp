@@ -1,5 +1,8 @@
 // The generated fields of an editor: check boxes, text area limits and the
 // checks a picker's value goes through.
+#include <QApplication>
+#include <QComboBox>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "support/ExprFixture.h"
@@ -73,6 +76,55 @@ class TestRecordForm : public QObject {
     // A longer stored text stays whole for the length check to report.
     QVERIFY(form.SetValue(*remark, QString(250, 'z')));
     QCOMPARE(form.Value(*remark).size(), 250);
+  }
+
+  // A read-only list is locked, not disabled: drawn in the button face,
+  // no tab stop, and neither keys, wheel nor mouse change it or open it;
+  // a value set from code still shows. An editable list is none of that.
+  void readOnlyListsAreLocked_data() {
+    QTest::addColumn<QString>("controlType");
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("Combo, read-only") << "Combo" << true;
+    QTest::newRow("ComboList, read-only") << "ComboList" << true;
+    QTest::newRow("Combo, editable") << "Combo" << false;
+    QTest::newRow("ComboList, editable") << "ComboList" << false;
+  }
+  void readOnlyListsAreLocked() {
+    QFETCH(QString, controlType);
+    QFETCH(bool, readOnly);
+    exec("delete from tblRecordset where RsName='Listed'");
+    exec("insert into tblRecordset (RsName, Field, ControlType, [Language], IsKey, IsShow, "
+         "IsReadOnly, IsInput, InputRange, MaxLength, IsBillID) values ('Listed', 'Town', " +
+         SqlLiteral(controlType) + ", 'Town', 0, 1, " + (readOnly ? "1" : "0") +
+         ", 0, 'Any', 0, 0)");
+    QWidget window;
+    RecordForm form(&window);
+    QVERIFY(form.Build("Listed", FormLayout(), 120));
+    const FieldDef* town = form.FindField("Town");
+    QVERIFY(town);
+    auto* box = qobject_cast<QComboBox*>(form.InputControl(town->label));
+    QVERIFY(box);
+    box->addItems({"North", "South", "West"});
+    box->setCurrentIndex(0);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QVERIFY(box->isEnabled());
+    QCOMPARE(box->focusPolicy() == Qt::NoFocus, readOnly);
+    QCOMPARE(box->palette().color(QPalette::Base) == box->palette().color(QPalette::Button),
+             readOnly);
+    QTest::keyClick(box, Qt::Key_Down);
+    QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(box, &wheel);
+    if (box->isEditable()) QTest::keyClicks(box, "x");
+    QCOMPARE(box->currentText() == "North", readOnly);
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(box->width() - 5, 5));
+    QCOMPARE(QApplication::activePopupWidget() != nullptr, !readOnly);
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+
+    QVERIFY(form.SetValue(*town, "West"));
+    QCOMPARE(box->currentText(), QString("West"));
   }
 
   void pickerIsCheckedAsSaved_data() {

@@ -1,7 +1,11 @@
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
+#include "core/modCommon.h"
 #include "edit/RecordForm.h"
+#include "platform/widgets/Toolbar.h"
+#include "platform/widgets/ToolbarButton.h"
 #include "masterdetail/MultiEditFixture.h"
 #include "masterdetail/frmMultiView.h"
 
@@ -59,6 +63,88 @@ class TestMultiView : public QObject {
     QVERIFY(qobject_cast<QLineEdit*>(view.Fields().InputControl(def->label))->isReadOnly());
     QVERIFY(!view.Fields().cmdSelect[1]->isEnabled());
     QCOMPARE(items(view), QStringList({"I009", "I008"}));
+  }
+
+  void closes_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("toolbar Close") << "toolbar";
+    QTest::newRow("Close button") << "button";
+    QTest::newRow("Esc in the grid") << "Esc";
+  }
+  void closes() {
+    QFETCH(QString, how);
+    Database db;
+    Opener opener;
+    rd::frmMultiView view;
+    open(view, opener, 1);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    if (how == "toolbar") {
+      rd::ToolbarButton* close = view.tbrMain()->Button("Close");
+      QVERIFY(close);
+      close->trigger();
+    } else if (how == "button") {
+      view.cmdCancel()->click();
+    } else {
+      view.vsData()->setFocus();
+      QTest::keyClick(view.vsData(), Qt::Key_Escape);
+    }
+    QVERIFY(!view.isVisible());
+    QCOMPARE(db.Ui().boxes.size(), 0);
+  }
+
+  // A custom button runs its function on the viewer; one the program does
+  // not offer is refused with one message and the viewer stays.
+  void customButtons_data() {
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<int>("refusal");  // language text of the refusal, naming param
+    QTest::addColumn<QString>("param");
+    QTest::addColumn<QStringList>("shown");  // when nothing is refused
+    QTest::newRow("function offered") << "SystemFunction=<Test>" << 0 << "" << QStringList{"Function"};
+    QTest::newRow("no such function") << "SystemFunction=<NoSuch:x>" << 1205 << "NoSuch"
+                                      << QStringList();
+    QTest::newRow("unclosed call") << "SystemFunction=<Test" << 1204 << "Custom1" << QStringList();
+    QTest::newRow("no function") << "" << 0 << "" << QStringList();
+  }
+  void customButtons() {
+    QFETCH(QString, tag);
+    QFETCH(int, refusal);
+    QFETCH(QString, param);
+    QFETCH(QStringList, shown);
+    Database db;
+    Opener opener;
+    rd::frmMultiView view;
+    open(view, opener, 1);
+    view.setWindowTitle("Sales Bills - View");
+    view.show();
+    rd::ToolbarButton* button = view.tbrMain()->AddButton("Custom1", "Custom");
+    QVERIFY(button);
+    button->SetTag(tag);
+    button->trigger();
+    if (refusal) {
+      QCOMPARE(db.Ui().texts(), QStringList{rd::ReplaceParams(rd::GetLangString(refusal), {param})});
+      QCOMPARE(db.Ui().boxes[0].icon, rd::MsgIcon::Exclamation);
+      QCOMPARE(db.Ui().boxes[0].title, QString("Sales Bills - View"));
+    } else {
+      QCOMPARE(db.Ui().texts(), shown);
+    }
+    QVERIFY(view.isVisible());
+  }
+
+  // The user may size the viewer; it opens at its built size.
+  void sizable() {
+    Database db;
+    Opener opener;
+    rd::frmMultiView view;
+    open(view, opener, 1);
+    const QSize built = view.size();
+    QVERIFY(view.minimumSize() != view.maximumSize());
+    QVERIFY(view.windowFlags() & Qt::WindowMaximizeButtonHint);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCOMPARE(view.size(), built);
+    view.resize(built + QSize(120, 80));
+    QCOMPARE(view.size(), built + QSize(120, 80));
   }
 };
 

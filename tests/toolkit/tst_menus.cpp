@@ -137,10 +137,11 @@ class TestMenus : public QObject {
     QTest::addColumn<int>("expected");
     QTest::newRow("index") << QVariant(2) << 2;
     QTest::newRow("digits are an index") << QVariant("3") << 3;
-    QTest::newRow("digits win over a key") << QVariant("12") << 0;
+    QTest::newRow("digits win over a key") << QVariant("12") << 12;
     QTest::newRow("padded digits") << QVariant(" 4 ") << 4;
     QTest::newRow("half to even") << QVariant(2.5) << 2;
-    QTest::newRow("index out of range") << QVariant(9) << 0;
+    QTest::newRow("index out of range") << QVariant(21) << 0;
+    QTest::newRow("digits out of range, key ignored") << QVariant("21") << 0;
     QTest::newRow("key ignores case") << QVariant("b1A") << 6;
     QTest::newRow("last match wins") << QVariant("dup") << 8;
     QTest::newRow("unknown key") << QVariant("zz") << 0;
@@ -153,7 +154,10 @@ class TestMenus : public QObject {
     addTree(m);
     m.AddItem({.Caption = "d1", .Key = "DUP"});
     m.AddItem({.Caption = "d2", .Key = "Dup"});
-    m.SetItemTag(4, "12");
+    // Twenty items; items 9 and 10 are keyed "12" and "21".
+    m.AddItem({.Caption = "twelve", .Key = "12"});
+    m.AddItem({.Caption = "twenty-one", .Key = "21"});
+    while (m.ItemCount() < 20) m.AddItem({.Caption = "filler"});
     QCOMPARE(m.IndexForKey(key), expected);
   }
 

@@ -18,9 +18,11 @@ class Target : public QObject {
     if (e->type() < QEvent::User) return QObject::event(e);
     journal << "target";
     e->setAccepted(acceptInTarget);
+    if (unsubclass) unsubclass->UnSubclass();
     return true;
   }
   bool acceptInTarget = true;
+  cSuperClass* unsubclass = nullptr;  // ended while the target handles an event
 };
 
 class Owner : public ISuperClass {
@@ -122,6 +124,35 @@ class TestSuperClass : public QObject {
     send(&target, kFirst);
     send(&target, kSecond);
     QCOMPARE(journal, (QStringList{"target", "target", "before", "target"}));
+  }
+
+  // Ending the subclassing while an event is routed: that event finishes
+  // without reaching the owner again, later ones reach only the target.
+  void unsubclassWhileRouting_data() {
+    QTest::addColumn<bool>("inOwner");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("in Before") << true << QStringList{"before", "target", "target"};
+    QTest::newRow("in the target, before After") << false << QStringList{"target", "target"};
+  }
+  void unsubclassWhileRouting() {
+    QFETCH(bool, inOwner);
+    QFETCH(QStringList, expected);
+    Target target;
+    Owner owner;
+    cSuperClass sc;
+    sc.AddMsg(kFirst, inOwner);
+    QVERIFY(sc.SubClass(&target, &owner));
+    if (inOwner) {
+      owner.unsubclassInside = true;
+      owner.sc = &sc;
+    } else {
+      target.unsubclass = &sc;
+    }
+    send(&target, kFirst);
+    target.unsubclass = nullptr;
+    send(&target, kFirst);
+    QCOMPARE(journal, expected);
+    QVERIFY(!sc.IsSubclassed());
   }
 
   void destroyingTheSubclasserEndsIt() {
