@@ -81,6 +81,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   rd::ServerType = "ACCESS";
+  rd::ConfigFile = dir.filePath("Config.ini");
+  rd::LanguageFile =
+      QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../resources/Language/1033.ini";
   rd::DbConnection = rd::Connection::OpenSqlite(path);
   rd::UserInfo = std::make_unique<rd::clsUserInfo>();
   rd::UserInfo->LoginUser = "admin";
