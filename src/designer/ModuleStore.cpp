@@ -5,6 +5,8 @@
 
 #include "core/Globals.h"
 #include "core/modDatabase.h"
+#include "platform/db/Connection.h"
+#include "platform/db/QueryResult.h"
 
 namespace rd {
 
@@ -88,6 +90,43 @@ ModuleStore::Refusal ModuleStore::Check(const ModuleDefinition& module, const QS
   return Refusal::None;
 }
 
+namespace {
+
+// The menu ID a privilege key belongs to: the longest ID that is the key
+// or that the key starts with, followed by "-" (a button's "ID-Key-Mode").
+QString OwnerOf(const QString& key, const QueryResult& menuIds) {
+  QString owner;
+  for (int r = 0; r < menuIds.rowCount(); ++r) {
+    const QString id = menuIds.Text(r, 0);
+    if (id.size() <= owner.size() || id.isEmpty()) continue;
+    if (SameId(key, id) || (key.startsWith(id, Qt::CaseInsensitive) && key.size() > id.size() &&
+                            key[id.size()] == QLatin1Char('-')))
+      owner = id;
+  }
+  return owner;
+}
+
+// Gives the module's privileges (its own key and its buttons' keys) the
+// new ID, so that a rename takes no right away. Run before the menu rows
+// change, inside the save's transaction.
+bool RenamePrivileges(const QString& oldId, const QString& newId, QString* error) {
+  Connection& db = *DbConnection;
+  QueryResult menuIds, grants;
+  bool ok = db.Query(QStringLiteral("select ID from tblMenu"), &menuIds) &&
+            db.Query(QStringLiteral("select UserName,ModuleID from tblPrivilege"), &grants);
+  for (int r = 0; ok && r < grants.rowCount(); ++r) {
+    const QString key = grants.Text(r, 1);
+    if (!SameId(OwnerOf(key, menuIds), oldId)) continue;
+    ok = db.ExecuteBound(
+        QStringLiteral("update tblPrivilege set ModuleID=? where UserName=? and ModuleID=?"),
+        {newId + key.mid(oldId.size()), grants.Cell(r, 0), key});
+  }
+  if (!ok && error) *error = db.LastError();
+  return ok;
+}
+
+}  // namespace
+
 bool ModuleStore::Save(const ModuleDefinition& module, const QString& loadedId, QString* error) {
   if (!DbConnection) return false;
   QStringList statements;
@@ -112,6 +151,9 @@ bool ModuleStore::Save(const ModuleDefinition& module, const QString& loadedId, 
     if (error) *error = DbConnection->LastError();
     return false;
   }
+  if (!loadedId.isEmpty() && !SameId(loadedId, module.id) &&
+      !RenamePrivileges(loadedId, module.id, error))
+    return false;
   for (const QString& sql : statements)
     if (!ExecuteSQL(sql, error)) return false;
   if (!transaction.Commit()) {

@@ -18,7 +18,8 @@ class ModuleStore {
   static Refusal Check(const ModuleDefinition& module, const QString& loadedId, QString* error);
 
   // Replaces the module's row (the one under loadedId, when given) and
-  // all its toolbar rows, those under loadedId included. On failure
+  // all its toolbar rows, those under loadedId included; a new ID takes
+  // the module's privileges along. On failure
   // nothing is changed and *error holds the database's message.
   static bool Save(const ModuleDefinition& module, const QString& loadedId, QString* error);
 

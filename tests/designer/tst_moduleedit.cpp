@@ -350,6 +350,12 @@ void ModuleEditTest::deleteRemovesEverySelectedRow() {
 
 void ModuleEditTest::changedIdTakesItsToolbarRows() {
   ModuleDatabase db;
+  // Grants of the module, of its buttons, and of a module whose ID starts
+  // with the renamed one's.
+  db.Exec("insert into tblMenu (ID, Parent, [Language]) values ('customers-old', 'mnuBasic', 'x')");
+  for (const char* key : {"customers", "Customers-Add-Browse", "Customers-Print-View",
+                          "customers-old", "customers-old-Add-Browse", "Items"})
+    db.Exec(QString("insert into tblPrivilege values ('O''Brien', '%1')").arg(key));
   Develope dev;
   auto edit = Open(dev, "Customers");
   edit->txtID()->setText("Clients");
@@ -360,6 +366,9 @@ void ModuleEditTest::changedIdTakesItsToolbarRows() {
            QStringList{"0"});
   QCOMPARE(db.Column("select count(*) from tblToolbar where MenuID='Clients'"),
            QStringList{"16"});
+  QCOMPARE(db.Column("select ModuleID from tblPrivilege where UserName='O''Brien' order by 1"),
+           (QStringList{"Clients", "Clients-Add-Browse", "Clients-Print-View", "customers-old",
+                        "customers-old-Add-Browse", "Items"}));
 
   // The entries below a renamed menu entry move along with it.
   auto menu = Open(dev, "mnuBasic");
