@@ -110,7 +110,7 @@ bool BrowseWindow::RefreshData(const QString& filter) {
   const int columns = std::min<int>(int(fields.size()), vsData_->Cols() - 1);
   for (int i = 1; i <= columns; ++i) {
     const RecordSource::FieldRow& f = fields[i - 1];
-    if (!f.caption.isEmpty()) vsData_->SetTextMatrix(0, i, f.caption);
+    vsData_->SetTextMatrix(0, i, f.caption);
     vsData_->SetColHidden(i, !f.isShow);
   }
   ShowRecordCount(vsData_->Rows() - 1);

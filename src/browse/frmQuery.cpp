@@ -73,6 +73,8 @@ bool frmQuery::InitControl() {
       if (grid->ColHidden(i) || !QueryCondition::UsableKey(key)) continue;
       const QString caption = grid->TextMatrix(0, i);
       FieldKeys << key;
+      // Blank entries in the field lists could not be told apart: a field
+      // without a caption is listed by its name.
       FieldCaptions << (caption.trimmed().isEmpty() ? key : caption);
     }
   }

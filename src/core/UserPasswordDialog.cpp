@@ -10,6 +10,7 @@
 #include "core/modCommon.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/Ui.h"
+#include "platform/widgets/PasswordBox.h"
 
 namespace rd {
 
@@ -20,8 +21,7 @@ UserPasswordDialog::UserPasswordDialog(int width, int height, int rowsTop, QWidg
   lblPassword = new QLabel(this);
   txtUserName = new QLineEdit(this);
   txtPassword = new QLineEdit(this);
-  txtPassword->setEchoMode(QLineEdit::Password);
-  txtPassword->setStyleSheet("lineedit-password-character: 42");
+  MaskAsPassword(txtPassword);
   cmdOK = new QPushButton(this);
   cmdCancel = new QPushButton(this);
 

@@ -11,6 +11,7 @@
 #include "core/modUser.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/Ui.h"
+#include "platform/widgets/PasswordBox.h"
 
 namespace rd {
 namespace {
@@ -27,8 +28,7 @@ frmChangePwd::frmChangePwd(QWidget* parent) : QDialog(parent) {
     QLabel* label = *labels[i] = new QLabel(GetLangString(keys[i]), this);
     label->setGeometry(Twips::ToPx(kLabelLeft, top + 45, kBoxLeft - kLabelLeft - 60, 300));
     QLineEdit* box = *boxes[i] = new QLineEdit(this);
-    box->setEchoMode(QLineEdit::Password);
-    box->setStyleSheet("lineedit-password-character: 42");
+    MaskAsPassword(box);
     box->setGeometry(Twips::ToPx(kBoxLeft, top, kWidth - kBoxLeft - 480, 375));
   }
   cmdOK = new QPushButton(GetLangString(1038), this);

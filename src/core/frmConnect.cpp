@@ -11,6 +11,7 @@
 #include "core/modDatabase.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/Ui.h"
+#include "platform/widgets/PasswordBox.h"
 
 namespace rd {
 namespace {
@@ -38,7 +39,7 @@ frmConnect::frmConnect(QWidget* parent) : QDialog(parent) {
     box->setGeometry(Twips::ToPx(kBoxLeft, top, kBoxWidth, kRowHeight));
     *boxes[row] = box;
   }
-  txtPassword->setEchoMode(QLineEdit::Password);
+  MaskAsPassword(txtPassword);
 
   cmdCreateDB = new QPushButton(GetLangString(1114), this);
   cmdCreateDB->setGeometry(Twips::ToPx(240, 2640, 1575, kRowHeight));

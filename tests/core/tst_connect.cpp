@@ -69,6 +69,8 @@ class tst_connect : public QObject {
                           d.txtDatabase->text()}),
              QStringList({"srv", "sa", "pw", "Shop"}));
     QCOMPARE(d.txtPassword->echoMode(), QLineEdit::Password);
+    d.ensurePolished();
+    QCOMPARE(d.txtPassword->displayText(), QString("**"));  // as the other dialogs show it
     QVERIFY(d.cmdOK->isDefault());
     QVERIFY(d.lblServerName->font().bold());
     QCOMPARE(d.txtDatabase->geometry(), Twips::ToPx(1440, 2040, 3015, 375));
