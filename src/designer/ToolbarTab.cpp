@@ -8,6 +8,7 @@
 #include "core/modCommon.h"
 #include "platform/ui/Ui.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/EnterKey.h"
 
 namespace rd {
 
@@ -50,10 +51,13 @@ ToolbarTab::ToolbarTab(const QString& optionName, const QString& gridName,
   layout->addLayout(kinds);
   layout->addLayout(body);
 
-  if (doubleClickChanges)
-    connect(grid_, &FlexGrid::DblClick, this, [this](int) {
+  if (doubleClickChanges) {
+    const auto change = [this] {
       if (grid_->SelectedRows() > 0) RequestChange();
-    });
+    };
+    connect(grid_, &FlexGrid::DblClick, this, change);
+    OnEnterKey(grid_, this, change);
+  }
 }
 
 void ToolbarTab::AddCommand(const QString& name, const QString& caption,

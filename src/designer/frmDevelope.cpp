@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPointer>
-#include <QShortcut>
 #include <QStyle>
 
 #include "browse/modToolbar.h"
@@ -23,6 +22,7 @@
 #include "platform/widgets/TreeNode.h"
 #include "platform/widgets/TreeView.h"
 #include "toolkit/ctlSplitterEx.h"
+#include "platform/widgets/EnterKey.h"
 
 namespace rd {
 
@@ -99,8 +99,7 @@ frmDevelope::frmDevelope(QWidget* parent)
             [this, pane](QPoint at) { ShowPopup(pane->mapToGlobal(at)); });
   }
   connect(lvDetail_, &FlexGrid::DblClick, this, &frmDevelope::lvDetail_DblClick);
-  for (const QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
-    new QShortcut(key, lvDetail_, this, &frmDevelope::lvDetail_DblClick, Qt::WidgetShortcut);
+  OnEnterKey(lvDetail_, this, &frmDevelope::lvDetail_DblClick);
 
   InitTree();
   ctlSplitterEx1_->AttachObjects(trvModule_, lvDetail_, true);

@@ -20,6 +20,7 @@
 #include "platform/ui/Twips.h"
 #include "platform/widgets/ButtonRow.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/EnterKey.h"
 
 namespace rd {
 
@@ -123,6 +124,7 @@ frmRecordset::frmRecordset(QWidget* parent)
   connect(cmdExecute_, &QPushButton::clicked, this, &frmRecordset::cmdExecute_Click);
   connect(cmdListModify_, &QPushButton::clicked, this, &frmRecordset::cmdListModify_Click);
   connect(vsData_, &FlexGrid::DblClick, this, &frmRecordset::cmdListModify_Click);
+  OnEnterKey(vsData_, this, &frmRecordset::cmdListModify_Click);
   connect(cmdSave_, &QPushButton::clicked, this, &frmRecordset::cmdSave_Click);
   connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
 }

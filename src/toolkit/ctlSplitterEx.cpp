@@ -50,6 +50,8 @@ void ctlSplitterEx::AttachObjects(QWidget* oLeft, QWidget* oRight, bool InitZOrd
   lblInfo_[1]->hide();
   lblInfo_[0]->hide();
   initialised_ = true;
+  // The keyboard goes from the first pane to the second, as they are read.
+  if (oLeft && oRight) QWidget::setTabOrder(oLeft, oRight);
   if (InitZOrder) {
     if (oLeft) oLeft->raise();
     if (oRight) oRight->raise();

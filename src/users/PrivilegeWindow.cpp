@@ -62,7 +62,6 @@ void PrivilegeWindow::InitToolbar(std::span<const FixedButton> buttons) {
 
 void PrivilegeWindow::AttachPanes(QWidget* first, QWidget* second) {
   ctlSplitterEx1_->AttachObjects(first, second, true);
-  setTabOrder(first, second);
   ctlSplitterEx1_->SetTileMode(1);
 }
 
