@@ -106,8 +106,8 @@ QString OwnerOf(const QString& key, const QueryResult& menuIds) {
   return owner;
 }
 
-// Gives the module's privileges (its own key and its buttons' keys) the
-// new ID, so that a rename takes no right away. Run before the menu rows
+// Gives the module's privileges (its own key and its buttons' keys) and
+// its privilege items the new ID, so that a rename takes no right away. Run before the menu rows
 // change, inside the save's transaction.
 bool RenamePrivileges(const QString& oldId, const QString& newId, QString* error) {
   Connection& db = *DbConnection;
@@ -121,6 +121,9 @@ bool RenamePrivileges(const QString& oldId, const QString& newId, QString* error
         QStringLiteral("update tblPrivilege set ModuleID=? where UserName=? and ModuleID=?"),
         {newId + key.mid(oldId.size()), grants.Cell(r, 0), key});
   }
+  // The module's own privilege items follow it as well.
+  ok = ok && db.ExecuteBound(QStringLiteral("update tblPrivilegeID set MenuID=? where MenuID=?"),
+                             {newId, oldId});
   if (!ok && error) *error = db.LastError();
   return ok;
 }

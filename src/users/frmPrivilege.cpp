@@ -74,6 +74,7 @@ void frmPrivilege::SelectUser(int row) {
 }
 
 void frmPrivilege::LoadPrivileges() {
+  loaded_ = admin_;
   if (admin_) {
     SelectAll();
     return;
@@ -81,6 +82,7 @@ void frmPrivilege::LoadPrivileges() {
   DeselectAll();
   QSet<QString> granted;
   if (userName_.isEmpty() || !PrivilegeStore::Granted(userName_, granted)) return;
+  loaded_ = true;
   for (int i = 1; i <= lvDetail()->NodeCount(); ++i) {
     TreeNode* node = lvDetail()->NodeAt(i);
     node->SetChecked(granted.contains(node->Key().toLower()));
@@ -89,6 +91,8 @@ void frmPrivilege::LoadPrivileges() {
 
 void frmPrivilege::SavePrivileges() {
   if (currentRow_ < 1) return;
+  // Unread grants are not saved as none: read again (a failure is shown).
+  if (!loaded_) return LoadPrivileges();
   QStringList keys;
   for (int i = 1; i <= lvDetail()->NodeCount(); ++i)
     if (lvDetail()->NodeAt(i)->Checked()) keys << lvDetail()->NodeAt(i)->Key();

@@ -43,6 +43,7 @@ class frmPrivilege : public PrivilegeWindow {
 
   QString userName_;
   bool admin_ = false;
+  bool loaded_ = false;  // the user's grants were read into the tree
   int currentRow_ = 0;
   TreeNode* lastToggled_ = nullptr;  // kept for administrators only
 };

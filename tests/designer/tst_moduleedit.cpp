@@ -356,6 +356,8 @@ void ModuleEditTest::changedIdTakesItsToolbarRows() {
   for (const char* key : {"customers", "Customers-Add-Browse", "Customers-Print-View",
                           "customers-old", "customers-old-Add-Browse", "Items"})
     db.Exec(QString("insert into tblPrivilege values ('O''Brien', '%1')").arg(key));
+  db.Exec("insert into tblPrivilegeID (MenuID, PriName, PriDesc, Mode) "
+          "values ('customers', 'Approve', 'Approve', 'Browse')");
   Develope dev;
   auto edit = Open(dev, "Customers");
   edit->txtID()->setText("Clients");
@@ -369,6 +371,8 @@ void ModuleEditTest::changedIdTakesItsToolbarRows() {
   QCOMPARE(db.Column("select ModuleID from tblPrivilege where UserName='O''Brien' order by 1"),
            (QStringList{"Clients", "Clients-Add-Browse", "Clients-Print-View", "customers-old",
                         "customers-old-Add-Browse", "Items"}));
+  QCOMPARE(db.Column("select MenuID from tblPrivilegeID where PriName='Approve'"),
+           QStringList{"Clients"});
 
   // The entries below a renamed menu entry move along with it.
   auto menu = Open(dev, "mnuBasic");

@@ -267,6 +267,8 @@ class TestDatabase : public QObject {
     QTest::newRow("with delete") << "with d as (select 1 as a) delete from t" << false;
     QTest::newRow("update") << "update t set Qty=0" << false;
     QTest::newRow("exec") << "exec sp_who" << false;
+    QTest::newRow("statement after a select") << "select 1 rollback" << false;
+    QTest::newRow("database switch after a select") << "select ID from t use other" << false;
     QTest::newRow("empty") << "  -- nothing" << false;
     QTest::newRow("unbalanced") << "select (1" << false;
   }
@@ -489,7 +491,7 @@ class TestDatabase : public QObject {
     QTest::newRow("server, a page") << int(Syntax::OffsetFetch) << "order by ID" << 100
         << "select * from t\norder by ID\nOFFSET 300 ROWS FETCH NEXT 100 ROWS ONLY";
     QTest::newRow("server, unordered rest") << int(Syntax::OffsetFetch) << "" << -1
-        << "select * from t\nORDER BY (SELECT NULL)\nOFFSET 300 ROWS";
+        << "select * from t\nORDER BY 1\nOFFSET 300 ROWS";
   }
   void pageStatements() {
     QFETCH(int, syntax);
@@ -499,6 +501,14 @@ class TestDatabase : public QObject {
     QCOMPARE(rd::PagedQuery::PageStatement(rd::PagedQuery::Syntax(syntax), "select * from t",
                                            orderBy, 300, limit),
              statement);
+  }
+
+  void countStatements() {
+    using Syntax = rd::PagedQuery::Syntax;
+    QCOMPARE(rd::PagedQuery::CountStatement(Syntax::Limit, "select a, b+1 from t", 2),
+             QString("select count(*) from (select a, b+1 from t\n) rdCount"));
+    QCOMPARE(rd::PagedQuery::CountStatement(Syntax::OffsetFetch, "select a, b+1 from t", 2),
+             QString("select count(*) from (select a, b+1 from t\n) rdCount(c1,c2)"));
   }
 
   void pagedReadsLeaveNoStatementOpen() {

@@ -181,6 +181,7 @@ class TestPrivileges : public QObject {
   void checksPropagate();
   void grantedIsWhatTheBuildersShow();
   void failedSaveKeepsTheOldRows();
+  void unreadGrantsAreNotSavedAsNone();
   void administratorHoldsEverything_data();
   void administratorHoldsEverything();
   void itemGrid_data();
@@ -327,6 +328,18 @@ void TestPrivileges::failedSaveKeepsTheOldRows() {
   QVERIFY2(db.ui->boxes[0].text.contains("Units refused"), qPrintable(db.ui->boxes[0].text));
   QCOMPARE(Privileges::GrantsOf("O'Brien"), QString("items"));
   QCOMPARE(rd::DbConnection->TransactionDepth(), 0);
+}
+
+void TestPrivileges::unreadGrantsAreNotSavedAsNone() {
+  Privileges db;
+  rd::frmPrivilege w;
+  QVERIFY(rd::DbConnection->Execute("alter table tblPrivilege rename to tblPrivilegeAway"));
+  SelectUser(w, "O'Brien");
+  QCOMPARE(db.ui->boxes.size(), 1);
+  QVERIFY(rd::DbConnection->Execute("alter table tblPrivilegeAway rename to tblPrivilege"));
+  Click(w, "Save");
+  QCOMPARE(Privileges::GrantsOf("O'Brien"), QString("items"));
+  QVERIFY(w.lvDetail()->Node("Items")->Checked());
 }
 
 void TestPrivileges::administratorHoldsEverything_data() {

@@ -10,9 +10,15 @@ namespace {
 constexpr int kPageRows = 100;
 }  // namespace
 
-QString PagedQuery::CountStatement(const QString& query) {
+QString PagedQuery::CountStatement(Syntax syntax, const QString& query, int columns) {
   // On its own line, so that a comment ending the query cannot swallow it.
-  return QStringLiteral("select count(*) from (") + query + QStringLiteral("\n) rdCount");
+  QString sql = QStringLiteral("select count(*) from (") + query + QStringLiteral("\n) rdCount");
+  if (syntax == Syntax::Limit || columns < 1) return sql;
+  // The server takes no unnamed or twice named column in a derived table:
+  // every column is named anew.
+  QStringList names;
+  for (int c = 1; c <= columns; ++c) names << QStringLiteral("c%1").arg(c);
+  return sql + '(' + names.join(',') + ')';
 }
 
 QString PagedQuery::PageStatement(Syntax syntax, const QString& query, const QString& orderBy,
@@ -21,8 +27,9 @@ QString PagedQuery::PageStatement(Syntax syntax, const QString& query, const QSt
   if (!orderBy.isEmpty()) sql += QLatin1Char('\n') + orderBy;
   if (syntax == Syntax::Limit)
     return sql + QStringLiteral("\nLIMIT %1 OFFSET %2").arg(limit).arg(offset);
-  // The server pages only an ordered query.
-  if (orderBy.isEmpty()) sql += QStringLiteral("\nORDER BY (SELECT NULL)");
+  // The server pages only an ordered query; the first column (most often
+  // the ID) keeps the pages apart.
+  if (orderBy.isEmpty()) sql += QStringLiteral("\nORDER BY 1");
   sql += QStringLiteral("\nOFFSET %1 ROWS").arg(offset);
   if (limit >= 0) sql += QStringLiteral(" FETCH NEXT %1 ROWS ONLY").arg(limit);
   return sql;
@@ -46,22 +53,23 @@ std::shared_ptr<PagedQuery> PagedQuery::Open(ConnectionSource connection, Syntax
     *error = QStringLiteral("The connection is closed.");
     return nullptr;
   }
-  QueryResult counted;
-  if (!db->Query(CountStatement(query), &counted) || counted.rowCount() != 1) {
-    *error = db->LastError();
-    return nullptr;
-  }
   std::shared_ptr<PagedQuery> paged(new PagedQuery);
   paged->connection_ = std::move(connection);
   paged->syntax_ = syntax;
   paged->query_ = query;
   paged->orderBy_ = orderBy;
-  paged->count_ = std::max(0, counted.Cell(0, 0).toInt());
-  // The first page also names the columns, even of an empty result.
+  // The first page names the columns, even of an empty result.
   if (!paged->ReadMore(kPageRows)) {
     *error = paged->error_;
     return nullptr;
   }
+  QueryResult counted;
+  const int columns = int(paged->rows_->columns.size());
+  if (!db->Query(CountStatement(syntax, query, columns), &counted) || counted.rowCount() != 1) {
+    *error = db->LastError();
+    return nullptr;
+  }
+  paged->count_ = std::max(0, counted.Cell(0, 0).toInt());
   return paged;
 }
 

@@ -22,8 +22,8 @@ class PagedQuery {
   // Asked at every read, so that a reconnect never leaves a dangling connection.
   using ConnectionSource = std::function<Connection*()>;
 
-  // Counts the rows of query (a select with its condition, no order) and
-  // reads the first page in orderBy ("" or an ORDER BY clause); null, with
+  // Reads the first page of query (a select with its condition, no order)
+  // in orderBy ("" or an ORDER BY clause) and counts its rows; null, with
   // *error, when either fails.
   static std::shared_ptr<PagedQuery> Open(ConnectionSource connection, Syntax syntax,
                                           const QString& query, const QString& orderBy,
@@ -35,7 +35,7 @@ class PagedQuery {
 
   // The statements sent for a count and for rows [offset, offset + limit),
   // limit -1 meaning all the rest.
-  static QString CountStatement(const QString& query);
+  static QString CountStatement(Syntax syntax, const QString& query, int columns);
   static QString PageStatement(Syntax syntax, const QString& query, const QString& orderBy,
                                int offset, int limit);
   // ORDER BY a result column (1-based), then by the ID column unless it is 0

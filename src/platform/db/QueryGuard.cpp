@@ -6,9 +6,14 @@ namespace rd {
 
 namespace {
 
-const QStringList kWritingWords = {"into",  "insert", "update",   "delete", "merge",
-                                   "exec",  "execute", "drop",    "create", "alter",
-                                   "truncate", "grant", "revoke", "backup", "restore"};
+// Words that write, or that start a statement of their own: the server
+// runs statements one after another without a ";" between them.
+const QStringList kWritingWords = {
+    "into",     "insert",   "update",      "delete",   "merge",    "exec",
+    "execute",  "drop",     "create",      "alter",    "truncate", "grant",
+    "revoke",   "deny",     "backup",      "restore",  "begin",    "commit",
+    "rollback", "save",     "kill",        "shutdown", "dbcc",     "use",
+    "waitfor",  "checkpoint", "reconfigure", "declare", "bulk",    "deallocate"};
 
 // Index just past a quoted part or a comment beginning at i, or i itself.
 qsizetype skipQuotedOrComment(const QString& s, qsizetype i) {

@@ -73,6 +73,8 @@ void FlexGridModel::Detach() {
   const int now = pagedRows_;
   rows_.resize(size_t(now));
   std::iota(rows_.begin(), rows_.end(), 0);
+  paged_.reset();
+  sortKey_.clear();
   if (read < now) {
     beginRemoveRows(QModelIndex(), read, now - 1);
     rows_.resize(size_t(read));
@@ -83,8 +85,6 @@ void FlexGridModel::Detach() {
     std::iota(rows_.begin() + now, rows_.end(), now);
     endInsertRows();
   }
-  paged_.reset();
-  sortKey_.clear();
 }
 
 bool FlexGridModel::SetRows(int rows) {
