@@ -1,5 +1,6 @@
 #include "designer/frmField.h"
 
+#include "browse/RecordSource.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "designer/frmFieldEdit.h"
@@ -34,10 +35,10 @@ bool frmField::RefreshData(const QString& filter) {
   QString sql = QStringLiteral(
       "select ID,TableName,FieldIndex,FieldName,FieldType,FieldLength,IsKey,IsAuto,AllowEmpty,"
       "DefaultValue from tblTable ");
-  sql += tableName_.isEmpty() ? QStringLiteral("  where 1=0 ")
-                              : "  where tablename='" + SqlStr(tableName_) + "'";
+  const QString table = tableName_.isEmpty() ? QStringLiteral("where 1=0")
+                                             : "where tablename='" + SqlStr(tableName_) + "'";
   // Bracketed, so that an "Or" of the query dialog stays within this table.
-  if (!filter.isEmpty()) sql += " and (" + filter + ')';
+  sql += RecordSource::ApplyFilter(table, filter);
   if (!ShowRecords(sql, QStringLiteral("order by FieldIndex"))) return false;
   FlexGrid* grid = vsData();
   grid->setUpdatesEnabled(false);

@@ -39,11 +39,12 @@ std::vector<ModuleTree::Node> ModuleTree::WithItems(const std::vector<Node>& men
     keys.insert(node.key.toLower());
     parents.insert(node.parentKey.toLower());
   }
+  const PrivilegeItems items = PrivilegeItems::Read();
   std::vector<Node> nodes;
   for (const Node& node : menu) {
     nodes.push_back(node);
     if (node.text == QLatin1String("-") || parents.contains(node.key.toLower())) continue;
-    for (const PrivilegeItem& item : PrivilegeItems::Of(node.key, node.tag)) {
+    for (const PrivilegeItem& item : items.Of(node.key, node.tag)) {
       const QString key = PrivilegeKey(node.key, item.key, item.mode);
       if (keys.contains(key.toLower())) continue;
       keys.insert(key.toLower());

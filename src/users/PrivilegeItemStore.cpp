@@ -35,9 +35,20 @@ bool PrivilegeItemStore::Modify(const QString& menuId, const QString& name,
       {Text(description), Text(mode), Text(menuId), Text(name)}, error);
 }
 
-bool PrivilegeItemStore::Delete(const QString& menuId, const QString& name, QString* error) {
-  return Run(QStringLiteral("delete from tblPrivilegeID where MenuID=? and PriName=?"),
-             {Text(menuId), Text(name)}, error);
+bool PrivilegeItemStore::Delete(const QString& menuId, const std::vector<QString>& names,
+                                QString* error) {
+  if (!DbConnection) {
+    if (error) *error = QStringLiteral("No database is open.");
+    return false;
+  }
+  Transaction transaction(*DbConnection);
+  bool deleted = transaction.Started();
+  for (size_t i = 0; deleted && i < names.size(); ++i)
+    deleted = Run(QStringLiteral("delete from tblPrivilegeID where MenuID=? and PriName=?"),
+                  {Text(menuId), Text(names[i])}, error);
+  if (deleted && transaction.Commit()) return true;
+  if (error && error->isEmpty()) *error = DbConnection->LastError();
+  return false;
 }
 
 }  // namespace rd

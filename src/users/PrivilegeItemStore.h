@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <vector>
 
 namespace rd {
 
@@ -13,7 +14,8 @@ class PrivilegeItemStore {
   // Changes description and mode of every row of the module with that name.
   static bool Modify(const QString& menuId, const QString& name, const QString& description,
                      const QString& mode, QString* error);
-  static bool Delete(const QString& menuId, const QString& name, QString* error);
+  // Deletes the module's items of those names, all or none.
+  static bool Delete(const QString& menuId, const std::vector<QString>& names, QString* error);
 };
 
 }  // namespace rd

@@ -27,7 +27,30 @@ PrivilegeItem Automatic(const StandardButton& button, const QString& mode) {
 
 }  // namespace
 
-std::vector<PrivilegeItem> PrivilegeItems::Of(const QString& menuId, const QString& nodeTag) {
+PrivilegeItems PrivilegeItems::Read(const QString& menuId) {
+  PrivilegeItems read;
+  const QString module = menuId.isEmpty() ? QString() : " where MenuID=" + SqlLiteral(menuId);
+  Recordset rs;
+  if (OpenRecordset("select MenuID,Mode,Text from tblToolbar" + module +
+                        " order by MenuID,Mode,ButtonIndex",
+                    rs, 1))
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+      read.toolbarTexts_[(rs.Text(QStringLiteral("MenuID")) + '|' + rs.Text(QStringLiteral("Mode")))
+                             .toLower()]
+          << rs.Text(QStringLiteral("Text"));
+  if (OpenRecordset("select MenuID,PriName,PriDesc,Mode from tblPrivilegeID" + module +
+                        " order by MenuID,Mode",
+                    rs, 1))
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+      const QString name = rs.Text(QStringLiteral("PriName"));
+      read.stored_[rs.Text(QStringLiteral("MenuID")).toLower()].push_back(
+          {name, name, rs.Text(QStringLiteral("PriDesc")), rs.Text(QStringLiteral("Mode")), false});
+    }
+  return read;
+}
+
+std::vector<PrivilegeItem> PrivilegeItems::Of(const QString& menuId,
+                                              const QString& nodeTag) const {
   std::vector<PrivilegeItem> items;
   const ModuleNodeTag tag(nodeTag);
   if (!tag.IsModule()) return items;
@@ -41,7 +64,8 @@ std::vector<PrivilegeItem> PrivilegeItems::Of(const QString& menuId, const QStri
     items.push_back(Automatic(kViewPrint, ModuleNodeTag::ModeName(ModuleNodeTag::View)));
   custom(ModuleNodeTag::Add);
   custom(ModuleNodeTag::Modify);
-  AddStoredItems(menuId, items);
+  const std::vector<PrivilegeItem> stored = stored_.value(menuId.toLower());
+  items.insert(items.end(), stored.begin(), stored.end());
   return items;
 }
 
@@ -53,29 +77,9 @@ void PrivilegeItems::AddStandardBrowse(bool multiRs, std::vector<PrivilegeItem>&
 }
 
 void PrivilegeItems::AddCustomRows(const QString& menuId, const QString& mode,
-                                   std::vector<PrivilegeItem>& items) {
-  Recordset rs;
-  if (!OpenRecordset("select Text from tblToolbar where MenuID=" + SqlLiteral(menuId) +
-                         " and Mode=" + SqlLiteral(mode) + " order by ButtonIndex",
-                     rs, 1))
-    return;
-  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-    const QString text = NullToStr(rs.Value(QStringLiteral("Text")));
+                                   std::vector<PrivilegeItem>& items) const {
+  for (const QString& text : toolbarTexts_.value((menuId + '|' + mode).toLower()))
     items.push_back({text, text, text, mode, true});
-  }
-}
-
-void PrivilegeItems::AddStoredItems(const QString& menuId, std::vector<PrivilegeItem>& items) {
-  Recordset rs;
-  if (!OpenRecordset("select PriName,PriDesc,Mode from tblPrivilegeID where MenuID=" +
-                         SqlLiteral(menuId) + " order by Mode",
-                     rs, 1))
-    return;
-  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-    const QString name = NullToStr(rs.Value(QStringLiteral("PriName")));
-    items.push_back({name, name, NullToStr(rs.Value(QStringLiteral("PriDesc"))),
-                     NullToStr(rs.Value(QStringLiteral("Mode"))), false});
-  }
 }
 
 }  // namespace rd

@@ -55,7 +55,8 @@ void frmPrivilegeList::FillItemGrid(TreeNode* node) {
   InitItemGrid();
   if (!node || node->Text() == QLatin1String("-") || node->Children() > 0) return;
   FlexGrid* grid = trvModule();
-  for (const PrivilegeItem& item : PrivilegeItems::Of(node->Key(), node->Tag())) {
+  const PrivilegeItems items = PrivilegeItems::Read(node->Key());
+  for (const PrivilegeItem& item : items.Of(node->Key(), node->Tag())) {
     grid->AddItem(QString());
     const int row = grid->Rows() - 1;
     const QString texts[] = {item.automatic ? kAutomatic : QStringLiteral("0"), item.caption,
@@ -116,8 +117,7 @@ void frmPrivilegeList::DeleteItems() {
     if (grid->TextMatrix(row, 0) != kAutomatic) names.push_back(grid->TextMatrix(row, 1));
   }
   QString error;
-  for (const QString& name : names)
-    if (!PrivilegeItemStore::Delete(node->Key(), name, &error)) break;
+  PrivilegeItemStore::Delete(node->Key(), names, &error);
   RefreshData();
   if (!error.isEmpty()) ShowError(error);
 }

@@ -189,6 +189,7 @@ class TestPrivileges : public QObject {
   void editorModes_data();
   void editorModes();
   void addModifyDeleteItems();
+  void failedDeleteKeepsEveryItem();
   void storedModeTheListLacksIsKept();
   void noSelectedNodeDoesNothing();
 };
@@ -486,6 +487,22 @@ void TestPrivileges::addModifyDeleteItems() {
            QString("approve"));
   QVERIFY(w.RowOf("Refund") > 0);
   QCOMPARE(w.RowOf(quoted), -1);
+}
+
+void TestPrivileges::failedDeleteKeepsEveryItem() {
+  Privileges db;
+  QVERIFY(rd::DbConnection->Execute(
+      "create trigger keepExport before delete on tblPrivilegeID when old.PriName='Export'"
+      " begin select raise(abort, 'Export kept'); end"));
+  ItemList w;
+  w.Pick("Orders");
+  w.SelectRows({w.RowOf("approve"), w.RowOf("Export")});
+  Click(w, "Delete");
+  QCOMPARE(db.ui->boxes.size(), 2);  // the question, then the refusal
+  QVERIFY2(db.ui->boxes[1].text.contains("Export kept"), qPrintable(db.ui->boxes[1].text));
+  QCOMPARE(Privileges::Column("select count(*) from tblPrivilegeID where MenuID='Orders'"),
+           QString("2"));
+  QCOMPARE(rd::DbConnection->TransactionDepth(), 0);
 }
 
 // A single-record module offers no View mode; a stored item in that mode
