@@ -16,6 +16,7 @@
 #include "platform/widgets/ButtonRow.h"
 #include "platform/widgets/ComboPick.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/ReadOnlyLook.h"
 
 namespace rd {
 
@@ -37,11 +38,9 @@ QComboBox* List(const char* name, bool editable, QWidget* parent) {
   return box;
 }
 
-void SetEditable(QLineEdit* box, bool editable, const QPalette& window) {
+void SetEditable(QLineEdit* box, bool editable) {
   box->setReadOnly(!editable);
-  QPalette palette = box->palette();
-  palette.setColor(QPalette::Base, window.color(editable ? QPalette::Base : QPalette::Button));
-  box->setPalette(palette);
+  ShowAsReadOnly(box, !editable);
 }
 }  // namespace
 
@@ -89,7 +88,7 @@ frmRsEdit::frmRsEdit(QWidget* parent)
              {C::kIsInput, chkInput_},
              {C::kIsBillID, chkBillID_}} {
   setObjectName(QStringLiteral("frmRsEdit"));
-  SetEditable(txtField_, false, palette());
+  SetEditable(txtField_, false);
 
   auto* fields = new QGridLayout;
   int row = 0;
@@ -182,11 +181,10 @@ bool frmRsEdit::GetData() {
 }
 
 void frmRsEdit::UnlockInputExp() {
-  SetEditable(txtInputExp_,
-              cboInputRange_->currentText().toLower() == QLatin1String("custom"), palette());
+  SetEditable(txtInputExp_, cboInputRange_->currentText().toLower() == QLatin1String("custom"));
 }
 
-void frmRsEdit::UnlockBillID() { SetEditable(txtBillID_, chkBillID_->isChecked(), palette()); }
+void frmRsEdit::UnlockBillID() { SetEditable(txtBillID_, chkBillID_->isChecked()); }
 
 void frmRsEdit::cmdSave_Click() {
   RunGuarded(this, [this] {

@@ -15,6 +15,7 @@
 #include "platform/ui/Ui.h"
 #include "platform/widgets/ButtonRow.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/ReadOnlyLook.h"
 
 namespace rd {
 
@@ -35,10 +36,7 @@ QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent) {
 void Lock(QWidget* box, bool locked) {
   if (auto* line = qobject_cast<QLineEdit*>(box)) line->setReadOnly(locked);
   if (auto* text = qobject_cast<QPlainTextEdit*>(box)) text->setReadOnly(locked);
-  QPalette palette = box->palette();
-  palette.setColor(QPalette::Base, box->style()->standardPalette().color(
-                                       locked ? QPalette::Button : QPalette::Base));
-  box->setPalette(palette);
+  ShowAsReadOnly(box, locked);
 }
 }  // namespace
 

@@ -18,6 +18,7 @@
 #include "platform/widgets/ComboLock.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/TypingLimit.h"
+#include "platform/widgets/ReadOnlyLook.h"
 
 namespace rd {
 
@@ -52,13 +53,6 @@ QString comparable(const QString& text) {
   return t.toCaseFolded();
 }
 
-void setBackground(QWidget* control, bool readOnly) {
-  if (!readOnly) return;
-  QPalette palette = control->palette();
-  palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-  control->setPalette(palette);
-}
-
 // The caption's first line on the middle of its control's first line,
 // however tall the label is.
 void alignCaption(QLabel* label, int controlHeight) {
@@ -86,16 +80,16 @@ void RecordForm::setupControl(QWidget* control, ControlKind kind, bool readOnly,
   switch (kind) {
     case ControlKind::Text:
       static_cast<QLineEdit*>(control)->setReadOnly(readOnly);
-      setBackground(control, readOnly);
+      if (readOnly) ShowAsReadOnly(control, true);
       break;
     case ControlKind::TextArea:
       static_cast<QPlainTextEdit*>(control)->setReadOnly(readOnly);
-      setBackground(control, readOnly);
+      if (readOnly) ShowAsReadOnly(control, true);
       break;
     case ControlKind::Combo:
     case ControlKind::ComboList:
       if (readOnly) LockCombo(static_cast<QComboBox*>(control));
-      setBackground(control, readOnly);
+      if (readOnly) ShowAsReadOnly(control, true);
       break;
     case ControlKind::DateTime:
     case ControlKind::Check:
