@@ -22,6 +22,7 @@
 #include "core/modBackup.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
+#include "core/modUser.h"
 #include "core/modSingleTable.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/Twips.h"
@@ -111,7 +112,7 @@ void frmMain::BuildMenus() {
   QSet<QString> granted;
   const bool isAdmin = UserInfo && UserInfo->IsAdmin;
   if (ReadMenuTree(tree)) {
-    if (!isAdmin) ReadPrivileges(granted);
+    if (!isAdmin) ReadGrantedKeys(UserInfo ? UserInfo->LoginUser : QString(), granted);
     // Children go under the index their parent was added at: an ID made of
     // digits would read as an item position if it were looked up as a key.
     tree.Walk([&](const MenuTree::Row& row, int parentIndex) {
@@ -135,15 +136,6 @@ bool frmMain::ReadMenuTree(MenuTree& tree) const {
                  NullToStr(rs.Value("Parent")), MenuItemTag(rs)});
   }
   return true;
-}
-
-void frmMain::ReadPrivileges(QSet<QString>& granted) const {
-  Recordset rs;
-  const QString user = UserInfo ? UserInfo->LoginUser : QString();
-  if (!OpenRecordset("select * from tblPrivilege where UserName=" + SqlLiteral(user), rs, 1))
-    return;
-  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-    if (!rs.Value("ModuleID").isNull()) granted.insert(NullToStr(rs.Value("ModuleID")).toLower());
 }
 
 void frmMain::AddHelpMenu() {

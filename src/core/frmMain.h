@@ -50,7 +50,6 @@ class frmMain : public QMainWindow {
  private:
   void BuildMenus();
   bool ReadMenuTree(MenuTree& tree) const;
-  void ReadPrivileges(QSet<QString>& granted) const;
   void AddHelpMenu();
   void AddStatusPanels();
   void UpdateClock();

@@ -51,4 +51,14 @@ void RenameLoginUser(const QString& oldName, const QString& newName) {
     SaveSetting("System", "LoginUser", newName);
 }
 
+bool ReadGrantedKeys(const QString& user, QSet<QString>& keys) {
+  keys.clear();
+  Recordset rs;
+  if (!OpenRecordset("select ModuleID from tblPrivilege where UserName=" + SqlLiteral(user), rs, 1))
+    return false;
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+    if (!rs.Fields(0).Value.isNull()) keys.insert(rs.Fields(0).Text().toLower());
+  return true;
+}
+
 }  // namespace rd

@@ -1,4 +1,5 @@
 #pragma once
+#include <QSet>
 #include <QString>
 
 namespace rd {
@@ -16,5 +17,9 @@ bool SetLoginUser(const QString& user);
 // the stored [System] LoginUser follow when they named that user (case
 // ignored).
 void RenameLoginUser(const QString& oldName, const QString& newName);
+
+// The privilege keys granted to the user, in lower case; false (the
+// database's message shown) when they could not be read.
+bool ReadGrantedKeys(const QString& user, QSet<QString>& keys);
 
 }  // namespace rd

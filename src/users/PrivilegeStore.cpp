@@ -3,20 +3,8 @@
 #include "core/Globals.h"
 #include "core/modDatabase.h"
 #include "platform/db/Connection.h"
-#include "platform/db/Recordset.h"
 
 namespace rd {
-
-bool PrivilegeStore::Granted(const QString& userName, QSet<QString>& keys) {
-  keys.clear();
-  Recordset rs;
-  if (!OpenRecordset("select ModuleID from tblPrivilege where UserName=" + SqlLiteral(userName), rs,
-                     1))
-    return false;
-  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-    keys.insert(NullToStr(rs.Value(QStringLiteral("ModuleID"))).toLower());
-  return true;
-}
 
 bool PrivilegeStore::Save(const QString& userName, const QStringList& keys, QString* error) {
   if (!DbConnection) {

@@ -5,6 +5,7 @@
 
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
+#include "core/modUser.h"
 #include "platform/db/Recordset.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/Toolbar.h"
@@ -81,7 +82,7 @@ void frmPrivilege::LoadPrivileges() {
   }
   DeselectAll();
   QSet<QString> granted;
-  if (userName_.isEmpty() || !PrivilegeStore::Granted(userName_, granted)) return;
+  if (userName_.isEmpty() || !ReadGrantedKeys(userName_, granted)) return;
   loaded_ = true;
   for (int i = 1; i <= lvDetail()->NodeCount(); ++i) {
     TreeNode* node = lvDetail()->NodeAt(i);
