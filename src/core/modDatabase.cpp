@@ -1,6 +1,7 @@
 #include "core/modDatabase.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "core/DatabaseConnector.h"
 #include "core/Globals.h"
@@ -38,19 +39,39 @@ bool OpenConnection(const QString& serverType, const QString& dataBaseName,
 
 void CloseConnection() { DbConnection.reset(); }
 
-bool OpenRecordset(const QString& sql, Recordset& rs, int /*lockType*/) {
-  rs.Close();
+namespace {
+
+// Runs read on DbConnection; a failure shows its error in a critical box.
+bool ShownRead(const QString& sql, const std::function<bool(QString* error)>& read) {
   QString error;
   if (!DbConnection)
     error = GetLangString(kNoConnection);
   else if (sql.contains(QChar(0)))
     error = GetLangString(kNulCharacter);
-  else if (!rs.Open(sql, *DbConnection))
-    error = rs.LastError();
-  else
+  else if (read(&error))
     return true;
   MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, AppTitle);
   return false;
+}
+
+}  // namespace
+
+bool OpenRecordset(const QString& sql, Recordset& rs, int /*lockType*/) {
+  rs.Close();
+  return ShownRead(sql, [&](QString* error) {
+    if (rs.Open(sql, *DbConnection)) return true;
+    *error = rs.LastError();
+    return false;
+  });
+}
+
+bool OpenColumns(const QString& sql, QStringList* names) {
+  names->clear();
+  return ShownRead(sql, [&](QString* error) {
+    if (DbConnection->QueryColumns(sql, names)) return true;
+    *error = DbConnection->LastError();
+    return false;
+  });
 }
 
 std::shared_ptr<PagedQuery> OpenPagedQuery(const QString& query, const QString& orderBy) {

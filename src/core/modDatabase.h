@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <memory>
 
@@ -27,6 +28,10 @@ void CloseConnection();
 // database's error in a critical box and leaves rs closed. Recordsets are
 // read-only: lockType is kept for the callers' sake only.
 bool OpenRecordset(const QString& sql, Recordset& rs, int lockType = 1);
+
+// The names of the columns sql returns, as typed, read on DbConnection
+// without its rows; a failure shows as OpenRecordset shows it.
+bool OpenColumns(const QString& sql, QStringList* names);
 
 // The rows of query (a select with its condition) in orderBy ("" or an
 // ORDER BY clause), counted and read page by page on DbConnection as they

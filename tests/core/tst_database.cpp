@@ -83,6 +83,20 @@ class TestCoreDatabase : public QObject {
     QCOMPARE(rs.RecordCount(), 5);
   }
 
+  void openColumnsShowsFailuresAsOpenRecordset() {
+    Recordset rs;
+    QVERIFY(!OpenRecordset("select * from nowhere", rs));
+    QStringList names{"stale"};
+    QVERIFY(!OpenColumns("select * from nowhere", &names));
+    QVERIFY(names.isEmpty());
+    QCOMPARE(ui_->boxes.size(), 2);
+    QCOMPARE(ui_->boxes[1].text, ui_->boxes[0].text);
+    QCOMPARE(ui_->boxes[1].icon, MsgIcon::Critical);
+    QCOMPARE(ui_->boxes[1].title, AppTitle);
+    QVERIFY(OpenColumns("select ID, ID from tblUser", &names));
+    QCOMPARE(names, (QStringList{"ID", "ID"}));
+  }
+
   void fieldCaption_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("caption");

@@ -120,7 +120,7 @@ void RecordsetTest::execute_data() {
                                  << "Insert into Customer(Name,City) Values('@Name','@City')"
                                  << "Update Customer set Name='@Name',City='@City' where ID=@ID"
                                  << "Delete from Customer where ID=@ID";
-  QTest::newRow("id in lower case") << "Unit" << "select id,Name from Unit;\n"
+  QTest::newRow("id in lower case") << "Unit" << "select ID as id,Name from Unit;\n"
                                     << QStringList{"id", "Name"}
                                     << "Insert into Unit(Name) Values('@Name')"
                                     << "Update Unit set Name='@Name' where ID=@ID"
@@ -135,6 +135,12 @@ void RecordsetTest::execute_data() {
       << QStringList{"ID", "BillDate", "Amount"}
       << "Insert into SalesBillLine(BillDate,Amount) Values('@BillDate','@Amount')"
       << "Update SalesBillLine set BillDate='@BillDate',Amount='@Amount' where ID=@ID"
+      << "Delete from SalesBillLine where ID=@ID";
+  QTest::newRow("join, both IDs")
+      << "SalesBillLine"
+      << "select l.ID,b.ID,l.Qty from SalesBillLine l join SalesBill b on b.BillNo=l.BillNo"
+      << QStringList{"ID", "ID", "Qty"} << "Insert into SalesBillLine(Qty) Values('@Qty')"
+      << "Update SalesBillLine set Qty='@Qty' where ID=@ID"
       << "Delete from SalesBillLine where ID=@ID";
 }
 

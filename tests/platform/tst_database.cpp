@@ -248,9 +248,49 @@ class TestDatabase : public QObject {
     Recordset rs;
     QVERIFY(!rs.Open(sql, *db_));
     QVERIFY(rs.LastError().contains("Only queries"));
+    QStringList names;
+    QVERIFY(!db_->QueryColumns(sql, &names));
+    QVERIFY2(db_->LastError().contains("Only queries"), qPrintable(db_->LastError()));
+    QVERIFY(names.isEmpty());
     QVERIFY(db_->Query("select count(*), sum(Qty) from t", &r));
     QCOMPARE(r.Cell(0, 0), QVariant(3LL));
     QCOMPARE(r.Cell(0, 1), QVariant(6LL));
+  }
+
+  void queryColumnsAsTyped_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QStringList>("columns");
+    QTest::newRow("join, same names") << "select t.ID, u.ID, u.Name from t join t u on u.ID = t.ID"
+                                      << QStringList{"ID", "ID", "Name"};
+    QTest::newRow("aliased expression") << "select Qty * 2 as Twice, Name from t"
+                                        << QStringList{"Twice", "Name"};
+    QTest::newRow("order by") << "select Name, Qty from t order by Qty desc"
+                              << QStringList{"Name", "Qty"};
+    QTest::newRow("with") << "with x as (select ID, Name from t) select Name, ID from x"
+                          << QStringList{"Name", "ID"};
+    QTest::newRow("no rows") << "select Note, ID from t where 1 = 0" << QStringList{"Note", "ID"};
+  }
+  void queryColumnsAsTyped() {
+    QFETCH(QString, sql);
+    QFETCH(QStringList, columns);
+    QStringList names{"stale"};
+    QVERIFY2(db_->QueryColumns(sql, &names), qPrintable(db_->LastError()));
+    QCOMPARE(names, columns);
+    rd::QueryResult r;
+    QVERIFY(db_->Query(sql, &r));
+    QCOMPARE(r.columns, columns);
+  }
+
+  void queryColumnsReadNoRow() {
+    if (odbc_) QSKIP("SQLite's ODBC driver reads every row as it runs a query");
+    // Fails only once the third row is read.
+    const QString sql = "select abs(case when ID = 3 then -9223372036854775807 - 1 else ID end) "
+                        "as v from t order by ID";
+    rd::QueryResult r;
+    QVERIFY(!db_->Query(sql, &r));
+    QStringList names;
+    QVERIFY2(db_->QueryColumns(sql, &names), qPrintable(db_->LastError()));
+    QCOMPARE(names, QStringList{"v"});
   }
 
   // The guard of the server path, which has no prepared statement to ask.

@@ -34,6 +34,21 @@ QString braced(const QString& v) {
   return "{" + t + "}";
 }
 
+const QString kOnlyQueries = QStringLiteral("Only queries can be read into a recordset.");
+
+QStringList columnNames(sqlite3_stmt* stmt) {
+  QStringList names;
+  for (int i = 0; i < sqlite3_column_count(stmt); ++i)
+    names << QString::fromUtf8(sqlite3_column_name(stmt, i));
+  return names;
+}
+
+QStringList fieldNames(const QSqlRecord& record) {
+  QStringList names;
+  for (int i = 0; i < record.count(); ++i) names << record.fieldName(i);
+  return names;
+}
+
 // Kept statements are dropped all at once past this many distinct texts.
 constexpr size_t kMaxKept = 64;
 
@@ -254,6 +269,27 @@ bool Connection::Query(const QString& sql, QueryResult* out) {
 
 bool Connection::QueryAppend(const QString& sql, QueryResult* out) { return Read(sql, out); }
 
+bool Connection::QueryColumns(const QString& sql, QStringList* names) {
+  names->clear();
+  if (!db_.isOpen()) {  // a stand-in answers through its own Query
+    QueryResult r;
+    if (!Query(sql, &r)) return false;
+    *names = r.columns;
+    return true;
+  }
+  if (sqlite_) {
+    SqliteStatement stmt = PrepareQuery(sql);
+    if (!stmt) return false;
+    *names = columnNames(stmt.get());
+    return true;
+  }
+  QSqlQuery q(db_);
+  if (!ExecOdbcQuery(q, sql)) return false;
+  *names = fieldNames(q.record());
+  q.finish();  // closes the cursor unread
+  return true;
+}
+
 bool Connection::Read(const QString& sql, QueryResult* out) {
   if (!db_.isOpen()) {
     SetError(QStringLiteral("The connection is closed."));
@@ -272,24 +308,27 @@ bool Connection::TakeColumns(const QStringList& names, QueryResult* out) {
   return false;
 }
 
-bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
+SqliteStatement Connection::PrepareQuery(const QString& sql) {
   QString error;
   SqliteStatement stmt = PrepareSqlite(handle_, Dialect(sql), &error);
   if (!stmt) {
     SetError(error);
-    return false;
+    return nullptr;
   }
   // A read never writes, whatever text reaches it; attaching a file counts
   // as a write, and so does anything that returns no columns.
   if (!sqlite3_stmt_readonly(stmt.get()) || sqlite3_column_count(stmt.get()) == 0) {
-    SetError(QStringLiteral("Only queries can be read into a recordset."));
-    return false;
+    SetError(kOnlyQueries);
+    return nullptr;
   }
+  return stmt;
+}
 
+bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
+  SqliteStatement stmt = PrepareQuery(sql);
+  if (!stmt) return false;
   const int n = sqlite3_column_count(stmt.get());
-  QStringList names;
-  for (int i = 0; i < n; ++i) names << QString::fromUtf8(sqlite3_column_name(stmt.get(), i));
-  if (!TakeColumns(names, out)) return false;
+  if (!TakeColumns(columnNames(stmt.get()), out)) return false;
   std::vector<QueryColumn*> columns;
   for (int i = 0; i < n; ++i) columns.push_back(&out->Column(i));
   int rc;
@@ -326,22 +365,22 @@ bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
   return true;
 }
 
-bool Connection::QueryOdbc(const QString& sql, QueryResult* out) {
+bool Connection::ExecOdbcQuery(QSqlQuery& q, const QString& sql) {
   if (!IsSingleQuery(sql)) {
-    SetError(QStringLiteral("Only queries can be read into a recordset."));
+    SetError(kOnlyQueries);
     return false;
   }
-  QSqlQuery q(db_);
   q.setForwardOnly(true);
-  if (!q.exec(Dialect(sql))) {
-    SetError(errorText(q.lastError()));
-    return false;
-  }
-  QSqlRecord rec = q.record();
-  const int n = rec.count();
-  QStringList names;
-  for (int i = 0; i < n; ++i) names << rec.fieldName(i);
-  if (!TakeColumns(names, out)) return false;
+  if (q.exec(Dialect(sql))) return true;
+  SetError(errorText(q.lastError()));
+  return false;
+}
+
+bool Connection::QueryOdbc(const QString& sql, QueryResult* out) {
+  QSqlQuery q(db_);
+  if (!ExecOdbcQuery(q, sql)) return false;
+  const int n = q.record().count();
+  if (!TakeColumns(fieldNames(q.record()), out)) return false;
   while (q.next()) {
     for (int i = 0; i < n; ++i) out->Column(i).Append(q.value(i));
     out->EndRow();

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/db/QueryResult.h"
+#include "platform/db/SqliteStatement.h"
 
 struct sqlite3;
 
@@ -53,6 +54,10 @@ class Connection {
   // As Query, but adds the rows to those out holds; a result of another
   // number of columns is refused. The rows read before a failure stay.
   virtual bool QueryAppend(const QString& sql, QueryResult* out);
+  // The names of the columns a query returns, as typed, without reading a
+  // row; what Query refuses is refused alike. A stand-in with no database
+  // of its own answers with the columns of its Query.
+  virtual bool QueryColumns(const QString& sql, QStringList* names);
 
   virtual bool BeginTrans();
   virtual bool CommitTrans();
@@ -86,6 +91,10 @@ class Connection {
   bool Read(const QString& sql, QueryResult* out);
   bool QuerySqlite(const QString& sql, QueryResult* out);
   bool QueryOdbc(const QString& sql, QueryResult* out);
+  // The statement of a query that only reads; null, the error set, otherwise.
+  SqliteStatement PrepareQuery(const QString& sql);
+  // Runs a single query forward-only; false, the error set, otherwise.
+  bool ExecOdbcQuery(class QSqlQuery& q, const QString& sql);
   // Names the result's columns in an empty out; false when out has another number.
   bool TakeColumns(const QStringList& names, QueryResult* out);
   // BEGIN, COMMIT and ROLLBACK; SQLite runs them itself, never through
