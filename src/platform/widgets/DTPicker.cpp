@@ -1,6 +1,5 @@
 #include "platform/widgets/DTPicker.h"
 
-#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -155,14 +154,6 @@ QString DTPicker::ToQtFormat(const QString& pickerFormat) {
   }
   flush();
   return out;
-}
-
-void DTPicker::keyPressEvent(QKeyEvent* event) {
-  const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
-  if (tab && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-    focusNextPrevChild(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
-  else
-    QDateTimeEdit::keyPressEvent(event);
 }
 
 void DTPicker::focusOutEvent(QFocusEvent* event) {

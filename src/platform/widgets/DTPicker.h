@@ -38,7 +38,6 @@ class DTPicker : public QDateTimeEdit {
   void focusOutEvent(QFocusEvent* event) override;
   // Tab and Shift+Tab leave the picker; the arrow keys move between its parts.
   bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void display(const QDateTime& value);
