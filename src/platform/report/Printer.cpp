@@ -5,11 +5,11 @@
 #include <algorithm>
 
 #include "platform/report/Report.h"
+#include "platform/ui/Twips.h"
 
 namespace rd {
 
 namespace {
-constexpr double kTwipsPerPoint = 20.0;
 
 QSize& PageOverride() {
   static QSize size;
@@ -27,10 +27,7 @@ Page DefaultPage() {
   QPageLayout layout = printer.pageLayout();
   layout.setUnits(QPageLayout::Point);
   const QSizeF points = layout.fullRect().size();
-  const QMarginsF edge = layout.minimumMargins() * kTwipsPerPoint;
-  return {QSize(qRound(points.width() * kTwipsPerPoint), qRound(points.height() * kTwipsPerPoint)),
-          QMargins(qRound(edge.left()), qRound(edge.top()), qRound(edge.right()),
-                   qRound(edge.bottom()))};
+  return {(points * Twips::PerPoint).toSize(), Twips::FromPoints(layout.minimumMargins())};
 }
 }  // namespace
 

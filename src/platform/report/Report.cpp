@@ -9,17 +9,12 @@
 #include "platform/report/ReportPreview.h"
 #include "platform/report/ReportText.h"
 #include "platform/text/AnsiText.h"
+#include "platform/ui/Twips.h"
 
 namespace rd {
 
 namespace {
-constexpr double kTwipsPerPoint = 20.0;
 constexpr int kLineWidth = 15;
-
-QMargins InTwips(const QMarginsF& points) {
-  const QMarginsF t = points * kTwipsPerPoint;
-  return QMargins(qRound(t.left()), qRound(t.top()), qRound(t.right()), qRound(t.bottom()));
-}
 }  // namespace
 
 Report::Report(int margin) : margin_(std::max(0, margin)) {}
@@ -93,8 +88,8 @@ bool Report::Render(QPrinter& printer) const {
 
   QPageLayout layout = printer.pageLayout();
   layout.setUnits(QPageLayout::Point);
-  const QSizeF paper = layout.fullRect().size() * kTwipsPerPoint;
-  const Placement place = PlaceOn(paper.toSize(), InTwips(layout.minimumMargins()));
+  const QSizeF paper = layout.fullRect().size() * Twips::PerPoint;
+  const Placement place = PlaceOn(paper.toSize(), Twips::FromPoints(layout.minimumMargins()));
   const double deviceScale = printer.resolution() / 1440.0;
   painter.scale(deviceScale, deviceScale);
   painter.translate(place.area.topLeft());

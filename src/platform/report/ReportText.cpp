@@ -5,17 +5,14 @@
 #include <cmath>
 
 #include "platform/report/ReportSection.h"
+#include "platform/ui/Twips.h"
 
 namespace rd {
-
-namespace {
-constexpr double kTwipsPerPoint = 20.0;
-}  // namespace
 
 QFont ReportText::InTwips(const QFont& font) {
   QFont f(font);
   const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 8.25;
-  f.setPixelSize(std::max(1, qRound(points * kTwipsPerPoint)));
+  f.setPixelSize(std::max(1, qRound(points * Twips::PerPoint)));
   return f;
 }
 

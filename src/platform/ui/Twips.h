@@ -1,4 +1,5 @@
 #pragma once
+#include <QMargins>
 #include <QRect>
 
 namespace rd {
@@ -11,6 +12,12 @@ constexpr int ToPx(int twips) { return (twips + (twips >= 0 ? PerPixel / 2 : -Pe
 constexpr int FromPx(int px) { return px * PerPixel; }
 inline QRect ToPx(int left, int top, int width, int height) {
   return QRect(ToPx(left), ToPx(top), ToPx(width), ToPx(height));
+}
+// Printers measure in points, 20 twips each.
+constexpr double PerPoint = 20.0;
+inline QMargins FromPoints(const QMarginsF& points) {
+  const QMarginsF t = points * PerPoint;
+  return QMargins(qRound(t.left()), qRound(t.top()), qRound(t.right()), qRound(t.bottom()));
 }
 }  // namespace Twips
 
