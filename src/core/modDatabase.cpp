@@ -39,6 +39,11 @@ bool OpenConnection(const QString& serverType, const QString& dataBaseName,
 
 void CloseConnection() { DbConnection.reset(); }
 
+Connection* ConnectionOrError(QString* error) {
+  if (!DbConnection && error) *error = GetLangString(kNoConnection);
+  return DbConnection.get();
+}
+
 namespace {
 
 // Runs read on DbConnection; a failure shows its error in a critical box.

@@ -7,6 +7,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/PagedQuery.h"
 #include "platform/db/Recordset.h"
+#include "core/modDatabase.h"
 
 namespace rd {
 
@@ -23,6 +24,10 @@ std::unique_ptr<Connection> ConnectDatabase(const QString& serverType,
 bool OpenConnection(const QString& serverType, const QString& dataBaseName,
                     const QString& password, const QString& serverName, const QString& userID);
 void CloseConnection();
+
+// DbConnection; null, with text 1208 in *error (when given), when no
+// database is open.
+Connection* ConnectionOrError(QString* error);
 
 // Reads sql into rs (closed first) on DbConnection. A failure shows the
 // database's error in a critical box and leaves rs closed. Recordsets are

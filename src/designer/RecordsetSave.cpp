@@ -45,10 +45,7 @@ QVariantList RecordsetSave::Values(const Source& source, const QStringList& cell
 
 bool RecordsetSave::Save(const Source& source, const std::vector<QStringList>& fields,
                          QString* error) {
-  if (!DbConnection) {
-    *error = QStringLiteral("There is no database connection.");
-    return false;
-  }
+  if (!ConnectionOrError(error)) return false;
   Connection& db = *DbConnection;
   Transaction transaction(db);
   bool ok = transaction.Started() &&

@@ -3,6 +3,7 @@
 #include <QVariantList>
 
 #include "core/Globals.h"
+#include "core/modDatabase.h"
 #include "platform/db/Connection.h"
 
 namespace rd {
@@ -13,9 +14,10 @@ namespace {
 QVariant Text(const QString& text) { return text.isNull() ? QString(QLatin1String("")) : text; }
 
 bool Run(const QString& sql, const QVariantList& values, QString* error) {
-  if (DbConnection && DbConnection->ExecuteBound(sql, values)) return true;
-  if (error)
-    *error = DbConnection ? DbConnection->LastError() : QStringLiteral("No database is open.");
+  Connection* db = ConnectionOrError(error);
+  if (!db) return false;
+  if (db->ExecuteBound(sql, values)) return true;
+  if (error) *error = db->LastError();
   return false;
 }
 
@@ -37,17 +39,15 @@ bool PrivilegeItemStore::Modify(const QString& menuId, const QString& name,
 
 bool PrivilegeItemStore::Delete(const QString& menuId, const std::vector<QString>& names,
                                 QString* error) {
-  if (!DbConnection) {
-    if (error) *error = QStringLiteral("No database is open.");
-    return false;
-  }
-  Transaction transaction(*DbConnection);
+  Connection* db = ConnectionOrError(error);
+  if (!db) return false;
+  Transaction transaction(*db);
   bool deleted = transaction.Started();
   for (size_t i = 0; deleted && i < names.size(); ++i)
     deleted = Run(QStringLiteral("delete from tblPrivilegeID where MenuID=? and PriName=?"),
                   {Text(menuId), Text(names[i])}, error);
   if (deleted && transaction.Commit()) return true;
-  if (error && error->isEmpty()) *error = DbConnection->LastError();
+  if (error && error->isEmpty()) *error = db->LastError();
   return false;
 }
 

@@ -7,10 +7,7 @@
 namespace rd {
 
 bool PrivilegeStore::Save(const QString& userName, const QStringList& keys, QString* error) {
-  if (!DbConnection) {
-    if (error) *error = QStringLiteral("No database is open.");
-    return false;
-  }
+  if (!ConnectionOrError(error)) return false;
   Connection& db = *DbConnection;
   Transaction transaction(db);
   bool saved =

@@ -30,7 +30,7 @@ bool Run(const QString& sql, const QVariantList& values, QString* error) {
 }
 
 bool NoConnection(QString* error) {
-  return !DbConnection && !Fail(error, QStringLiteral("No database is open."));
+  return ConnectionOrError(error) == nullptr;
 }
 
 }  // namespace
