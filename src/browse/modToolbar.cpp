@@ -49,6 +49,15 @@ QList<QKeySequence> StandardKeys(const QString& key) {
   return {};
 }
 
+// The caption as caption and tooltip, the picture of the key and the
+// desktop's keys for it.
+void Dress(ToolbarButton& button, const QString& key, const QString& caption) {
+  button.SetCaption(caption);
+  button.SetToolTipText(caption);
+  button.SetImage(key);
+  button.setShortcuts(StandardKeys(key));
+}
+
 const StandardButton* FindStandard(const QString& name) {
   for (const StandardButton& b : kStandardButtons)
     if (name.compare(QLatin1String(b.key), Qt::CaseInsensitive) == 0) return &b;
@@ -160,12 +169,7 @@ bool SetButtonCaption(QWidget* window, const QString& name) {
   const StandardButton* standard = FindStandard(name);
   Toolbar* bar = ToolbarOf(window);
   ToolbarButton* button = standard && bar ? bar->Button(QLatin1String(standard->key)) : nullptr;
-  if (!button) return true;
-  const QString caption = GetLangString(standard->textKey);
-  button->SetCaption(caption);
-  button->SetToolTipText(caption);
-  button->SetImage(QLatin1String(standard->key));
-  button->setShortcuts(StandardKeys(button->Key()));
+  if (button) Dress(*button, QLatin1String(standard->key), GetLangString(standard->textKey));
   return true;
 }
 
@@ -208,12 +212,7 @@ void SetFixedButtons(Toolbar& toolbar, std::span<const FixedButton> buttons) {
     const QString key = QString::fromLatin1(b.key);
     ToolbarButton* button = toolbar.Button(key);
     if (!button) button = toolbar.AddButton(key);
-    if (!button) continue;
-    const QString caption = GetLangString(b.language);
-    button->SetCaption(caption);
-    button->SetToolTipText(caption);
-    button->SetImage(key);
-    button->setShortcuts(StandardKeys(key));
+    if (button) Dress(*button, key, GetLangString(b.language));
   }
 }
 
