@@ -46,6 +46,8 @@ class TestIni : public QObject {
     QTest::newRow("mismatched quotes") << QByteArray("[S]\nk=\"a'\n") << "S" << "k" << "\"a'";
     QTest::newRow("one quote") << QByteArray("[S]\nk=\"\n") << "S" << "k" << "\"";
     QTest::newRow("latin-1 byte") << QByteArray("[S]\nk=M\xFCller\n") << "S" << "k" << "M\u00FCller";
+    QTest::newRow("8-bit euro and quote") << QByteArray("[S]\nk=\x80 5 \x92s\n") << "S" << "k"
+                                          << "\u20AC 5 \u2019s";
     QTest::newRow("utf-16 with bom")
         << QByteArray("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xFC\0\r\0\n\0", 22) << "S" << "k" << "\u00FC";
     QTest::newRow("cut on character") << QByteArray("[S]\nk=" + QByteArray(253, 'x') + "\xC3\xA4" + "\n") << "S" << "k" << QString(253, 'x');

@@ -62,13 +62,14 @@ Document load(const QString& file) {
   return doc;
 }
 
-// A line as text: UTF-8 where it is valid, else one character per byte.
+// A line as text: UTF-8 where it is valid, else one character per byte of
+// the 8-bit encoding.
 QString decode(const QByteArray& bytes) {
   if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
     return QString::fromLatin1(bytes);
   QStringDecoder utf8(QStringConverter::Utf8);
   const QString text = utf8(bytes);
-  return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+  return utf8.hasError() ? FromAnsi(bytes) : text;
 }
 
 QByteArray serialize(const Document& doc) {

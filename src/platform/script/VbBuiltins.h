@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/text/AnsiText.h"
 #include <QString>
 #include <span>
 
@@ -35,10 +36,5 @@ int Whole(const VbValue& v, int minimum);
 bool TextCompare(const VbValue* args, int count, int index);
 // A Date, or an invalid call outside the years 100..9999.
 VbValue DateResult(double serial);
-
-// The characters of the 8-bit codes 0..255 (Windows-1252), as Chr and Asc
-// see them; a character outside the set is code 63 ("?").
-QChar AnsiChar(int code);
-int AnsiCode(QChar c);
 
 }  // namespace rd::builtins
