@@ -12,6 +12,8 @@ namespace rd {
 namespace {
 // Room beside a menu-bar caption, as the window system leaves it.
 constexpr int kBarItemPadding = 6;
+// Room the window system adds to a measured menu item for its check mark.
+constexpr int kCheckMarkRoom = 12;
 }  // namespace
 
 MenuStyle::MenuStyle(cMenus* menus) : QProxyStyle(QStyleFactory::create("Fusion")), menus_(menus) {}
@@ -29,7 +31,7 @@ QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
     if (const int index = indexFor(option)) {
       try {
         if (std::optional<QSize> s = menus_->OnMeasureItem(index)) {
-          if (type == CT_MenuBarItem) s->rwidth() += 2 * kBarItemPadding;
+          s->rwidth() += type == CT_MenuBarItem ? 2 * kBarItemPadding : kCheckMarkRoom;
           // A size of 0 would drop the item from the menu.
           return QSize(qMax(1, s->width()), qMax(1, s->height()));
         }
