@@ -132,6 +132,10 @@ QString Connection::Dialect(const QString& sql) const {
   return sqlite_ ? SqliteDialect::Translate(plain) : plain;
 }
 
+void Connection::SetSqliteError(const QString& e) {
+  SetError(e, sqlite3_errcode(handle_) & 0xff);
+}
+
 bool Connection::Prepare(QSqlQuery& q, const QString& sql) {
   q.setForwardOnly(true);
   if (!q.prepare(Dialect(sql))) {
@@ -162,7 +166,7 @@ bool Connection::ExecuteSqlite(const QString& sql, const QVariantList& values,
   QString error;
   SqliteStatement stmt = PrepareSqlite(handle_, Dialect(sql), &error);
   if (!stmt || !RunSqlite(handle_, stmt.get(), values, rowsAffected, &error)) {
-    SetError(error);
+    SetSqliteError(error);
     return false;
   }
   return true;
@@ -229,13 +233,13 @@ bool Connection::RepeatSqlite(const QString& sql, const QVariantList& values, in
     if (kept_->sqlite.size() >= kMaxKept) kept_->sqlite.clear();
     SqliteStatement stmt = PrepareSqlite(handle_, Dialect(sql), &error);
     if (!stmt) {
-      SetError(error);
+      SetSqliteError(error);
       return false;
     }
     it = kept_->sqlite.emplace(sql, std::move(stmt)).first;
   }
   if (RunSqlite(handle_, it->second.get(), values, rowsAffected, &error)) return true;
-  SetError(error);
+  SetSqliteError(error);
   return false;
 }
 
@@ -312,7 +316,7 @@ SqliteStatement Connection::PrepareQuery(const QString& sql) {
   QString error;
   SqliteStatement stmt = PrepareSqlite(handle_, Dialect(sql), &error);
   if (!stmt) {
-    SetError(error);
+    SetSqliteError(error);
     return nullptr;
   }
   // A read never writes, whatever text reaches it; attaching a file counts
@@ -359,7 +363,7 @@ bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
     out->EndRow();
   }
   if (rc != SQLITE_DONE) {
-    SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+    SetSqliteError(QString::fromUtf8(sqlite3_errmsg(handle_)));
     return false;
   }
   return true;
@@ -395,7 +399,7 @@ bool Connection::QueryOdbc(const QString& sql, QueryResult* out) {
 bool Connection::Begin() {
   if (sqlite_) {
     if (sqlite3_exec(handle_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK) return true;
-    SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+    SetSqliteError(QString::fromUtf8(sqlite3_errmsg(handle_)));
     return false;
   }
   if (db_.transaction()) return true;
@@ -406,7 +410,7 @@ bool Connection::Begin() {
 bool Connection::Commit() {
   if (sqlite_) {
     if (sqlite3_exec(handle_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return true;
-    SetError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+    SetSqliteError(QString::fromUtf8(sqlite3_errmsg(handle_)));
     return false;
   }
   if (db_.commit()) return true;

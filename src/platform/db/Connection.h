@@ -67,6 +67,10 @@ class Connection {
   bool RollbackOnly() const { return depth_ > 0 && failed_; }
 
   QString LastError() const { return lastError_; }
+  // SQLite's primary result code of the last failure (SQLITE_BUSY,
+  // SQLITE_CORRUPT, ...); 0 where the program refused the statement itself
+  // or the database is reached through ODBC.
+  int LastErrorCode() const { return lastErrorCode_; }
   bool IsSqlite() const { return sqlite_; }
   QString FilePath() const { return filePath_; }
   // The statement as this database must see it (SQLite rewrites a few
@@ -75,10 +79,15 @@ class Connection {
 
  protected:
   Connection();
-  void SetError(const QString& e) { lastError_ = e; }
+  void SetError(const QString& e, int code = 0) {
+    lastError_ = e;
+    lastErrorCode_ = code;
+  }
 
  private:
   struct Kept;  // the statements ExecuteRepeated keeps prepared, by text
+  // Sets the error with the result code SQLite holds for it.
+  void SetSqliteError(const QString& e);
   bool Prepare(class QSqlQuery& q, const QString& sql);
   bool ExecuteSqlite(const QString& sql, const QVariantList& values, int* rowsAffected);
   bool ExecuteOdbc(const QString& sql, const QVariantList& values, int* rowsAffected);
@@ -108,6 +117,7 @@ class Connection {
   bool sqlite_ = false;
   QString filePath_;
   QString lastError_;
+  int lastErrorCode_ = 0;
   int depth_ = 0;
   bool failed_ = false;
   std::unique_ptr<Kept> kept_;
