@@ -321,10 +321,7 @@ void frmDevelope::mnuDeleteRs_Click() {
 }
 
 void frmDevelope::mnuDropTable_Click() {
-  DeleteSelected([](const QString& name, QString* error) {
-    DesignedTables::DropTable(name.trimmed());
-    return ExecuteSQL("delete from tbltable where tablename='" + SqlStr(name) + "'", error);
-  });
+  DeleteSelected(DesignedTables::DeleteWithTable);
 }
 
 void frmDevelope::mnuCreateTable_Click() {
