@@ -166,6 +166,8 @@ void frmDevelope::trvModule_NodeClick(TreeNode* node) {
   if (!node) return;
   Recordset rs;
   if (OpenRecordset(ListQuery(node->Key()), rs, 1)) lvDetail_->SetDataSource(rs);
+  // No row is chosen until the user picks one.
+  lvDetail_->SetRow(0);
   lvDetail_->Refresh();
 }
 

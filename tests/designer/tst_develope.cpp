@@ -6,6 +6,7 @@
 #include "designer/frmDevelope.h"
 #include "designer/frmField.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/Toolbar.h"
 #include "platform/widgets/TreeNode.h"
 #include "platform/widgets/TreeView.h"
 
@@ -80,6 +81,7 @@ class DevelopeTest : public QObject {
   Q_OBJECT
  private slots:
   void treeListsAndMenus();
+  void listOpensWithNoRowChosen();
   void deletesAskForEachRow();
   void deleteStructureAndTable_data();
   void deleteStructureAndTable();
@@ -119,13 +121,33 @@ void DevelopeTest::treeListsAndMenus() {
   QCOMPARE(w.PopupMenu()->objectName(), QString("mnuTable"));
   Choose(w, "Recordset");
   QVERIFY(RowOf(*w.lvDetail(), "SalesBill") > 0);
-  // Nothing selected: the commands and the double-click do nothing.
-  w.lvDetail()->selectionModel()->clear();
+}
+
+void DevelopeTest::listOpensWithNoRowChosen() {
+  DesignerDatabase db;
+  Develope w;
+  QCOMPARE(w.lvDetail()->SelectedRows(), 0);
+  // The commands and the double-click do nothing and ask nothing.
+  Choose(w, "Table");
+  QCOMPARE(w.lvDetail()->SelectedRows(), 0);
+  w.mnuModifyTable_Click();
+  w.mnuCreateTable_Click();
+  w.mnuDropTable_Click();
+  Choose(w, "Recordset");
   w.mnuDeleteRs_Click();
   w.mnuModifyRs_Click();
   w.lvDetail_DblClick();
   QCOMPARE(db.Ui().texts().join("|"), QString());
   QVERIFY(w.shown.isEmpty());
+  // Refresh and a closed editor show the list again with no row chosen.
+  Select(*w.lvDetail(), {"SalesBill"});
+  w.tbrMain_ButtonClick(w.tbrMain()->Button("Refresh"));
+  QCOMPARE(w.lvDetail()->SelectedRows(), 0);
+  Choose(w, "Table");
+  Select(*w.lvDetail(), {"Customer"});
+  w.mnuAddTable_Click();
+  QCOMPARE(w.shown.size(), 1);
+  QCOMPARE(w.lvDetail()->SelectedRows(), 0);
 }
 
 void DevelopeTest::deletesAskForEachRow() {
