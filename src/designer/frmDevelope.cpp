@@ -73,7 +73,8 @@ frmDevelope::frmDevelope(QWidget* parent)
       ctlSplitterEx1_(new ctlSplitterEx(this)),
       mnuTable_(new QMenu(QStringLiteral("Table"), this)),
       mnuRs_(new QMenu(QStringLiteral("Recordset"), this)),
-      mnuModule_(new QMenu(QStringLiteral("Module"), this)) {
+      mnuModule_(new QMenu(QStringLiteral("Module"), this)),
+      designBefore_(DesignSnapshot::Take()) {
   setObjectName(QStringLiteral("frmDevelope"));
   setWindowTitle(QStringLiteral("Develope Tool"));
   tbrMain_->setObjectName(QStringLiteral("tbrMain"));
@@ -357,6 +358,14 @@ void frmDevelope::CreateTable(const QString& tableName) {
 
 void frmDevelope::Say(const QString& text, MsgIcon icon) {
   MsgBox(text, icon, MsgButtons::OkOnly, windowTitle(), this);
+}
+
+void frmDevelope::done(int result) {
+  QDialog::done(result);
+  DesignSnapshot now = DesignSnapshot::Take();
+  const DesignChange change = designBefore_.ChangesTo(now);
+  designBefore_ = std::move(now);
+  FollowDesignChange(change);
 }
 
 void frmDevelope::resizeEvent(QResizeEvent* event) {
