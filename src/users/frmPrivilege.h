@@ -25,7 +25,6 @@ class frmPrivilege : public PrivilegeWindow {
  private slots:
   void trvModule_RowColChange(int row) { OnUserRowChange(row, false); }
   void lvDetail_NodeCheck(rd::TreeNode* node);
-  void lvDetail_MouseUp();
 
  private:
   void BuildModuleTree();
@@ -45,7 +44,6 @@ class frmPrivilege : public PrivilegeWindow {
   bool admin_ = false;
   bool loaded_ = false;  // the user's grants were read into the tree
   int currentRow_ = 0;
-  TreeNode* lastToggled_ = nullptr;  // kept for administrators only
 };
 
 }  // namespace rd

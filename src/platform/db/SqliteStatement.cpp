@@ -118,6 +118,15 @@ SqliteStatement PrepareSqlite(sqlite3* handle, const QString& sql, QString* erro
   return stmt;
 }
 
+bool SqliteParses(const QString& sql) {
+  sqlite3* handle = nullptr;
+  const bool opened = sqlite3_open(":memory:", &handle) == SQLITE_OK;
+  QString error;
+  const bool parses = opened && PrepareSqlite(handle, sql, &error) != nullptr;
+  sqlite3_close(handle);
+  return parses;
+}
+
 bool RunSqlite(sqlite3* handle, sqlite3_stmt* stmt, const QVariantList& values,
                int* rowsAffected, QString* error) {
   const bool ok = bindAndStep(handle, stmt, values, rowsAffected, error);
