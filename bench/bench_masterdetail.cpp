@@ -6,24 +6,18 @@
 #include <sqlite3.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <cstdio>
 
 #include "BenchProbes.h"
-#include "core/Globals.h"
+#include "BenchSample.h"
 #include "core/ModuleWindow.h"
 #include "core/modDatabase.h"
 #include "edit/RecordForm.h"
 #include "masterdetail/MasterDetailSave.h"
 #include "masterdetail/frmMultiEdit.h"
 #include "platform/db/Connection.h"
-#include "platform/db/SqlScript.h"
-#include "platform/ui/Ui.h"
 #include "platform/widgets/FlexGrid.h"
 
 using benchprobes::Median;
@@ -34,26 +28,6 @@ constexpr int kRuns = 5;
 // The grid columns the detail insert takes after BillNo.
 constexpr int kFirstColumn = 3;
 constexpr int kLastColumn = 7;
-
-// Reports a message on the console instead of waiting for a click.
-class ConsoleUi : public rd::Ui {
- public:
-  rd::MsgResult MsgBox(const QString& text, rd::MsgIcon, rd::MsgButtons, const QString&,
-                       QWidget*) override {
-    std::fprintf(stderr, "%s\n", qPrintable(text));
-    return rd::MsgResult::Ok;
-  }
-};
-
-QStringList sampleScripts() {
-  QDir dir(QStringLiteral(RD_SOURCE_DIR "/resources/Database"));
-  QStringList scripts;
-  for (const QString& name : dir.entryList({"*.sql"}, QDir::Files, QDir::Name)) {
-    QFile file(dir.filePath(name));
-    if (file.open(QIODevice::ReadOnly)) scripts << QString::fromUtf8(file.readAll());
-  }
-  return scripts;
-}
 
 class Opener : public QWidget, public rd::ModuleWindow {
  public:
@@ -240,28 +214,14 @@ bool benchPlainQuery(Opener& opener, const QString& path) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  // In memory where the system offers a file system there, so that the
-  // disk's flush at each commit does not drown the work measured.
-  const QString base = QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath();
-  QTemporaryDir dir(base + "/bench_masterdetail-XXXXXX");
-  const QString path = dir.filePath("bench.db");
-  std::printf("database: %s\n", qPrintable(path));
-  QString error;
-  if (!rd::CreateSqliteDatabase(path, sampleScripts(), &error)) {
-    std::fprintf(stderr, "%s\n", qPrintable(error));
-    return 1;
-  }
-  rd::ServerType = "ACCESS";
-  rd::ConfigFile = dir.filePath("Config.ini");
-  rd::LanguageFile = QStringLiteral(RD_SOURCE_DIR "/resources/Language/1033.ini");
-  rd::DbConnection = rd::Connection::OpenSqlite(path);
-  rd::UserInfo = std::make_unique<rd::clsUserInfo>();
-  rd::UserInfo->LoginUser = "admin";
-  rd::Ui::Install(std::make_unique<ConsoleUi>());
+  benchsample::Database database;
+  if (!database.Open()) return 1;
+  std::printf("database: %s\n", qPrintable(database.Path()));
 
   Opener opener;
-  const bool ok = benchSave(opener, path, 1000, "1k") && benchSave(opener, path, 10000, "10k") &&
+  const bool ok = benchSave(opener, database.Path(), 1000, "1k") &&
+                  benchSave(opener, database.Path(), 10000, "10k") &&
                   benchSaveData(opener, 1000, "1k") && benchSaveData(opener, 10000, "10k") &&
-                  benchPlainQuery(opener, path);
+                  benchPlainQuery(opener, database.Path());
   return ok ? 0 : 1;
 }
