@@ -83,14 +83,11 @@ void frmPrivilege::LoadPrivileges() {
     SelectAll();
     return;
   }
-  DeselectAll();
   QSet<QString> granted;
-  if (userName_.isEmpty() || !ReadGrantedKeys(userName_, granted)) return;
-  loaded_ = true;
-  for (int i = 1; i <= lvDetail()->NodeCount(); ++i) {
-    TreeNode* node = lvDetail()->NodeAt(i);
-    node->SetChecked(granted.contains(node->Key().toLower()));
-  }
+  loaded_ = !userName_.isEmpty() && ReadGrantedKeys(userName_, granted);
+  if (!loaded_) granted.clear();
+  lvDetail()->SetAllChecked(
+      [&granted](const TreeNode& node) { return granted.contains(node.Key().toLower()); });
 }
 
 void frmPrivilege::SavePrivileges() {
@@ -108,20 +105,23 @@ void frmPrivilege::SavePrivileges() {
 }
 
 void frmPrivilege::SetAllChecked(bool checked) {
-  for (int i = 1; i <= lvDetail()->NodeCount(); ++i) lvDetail()->NodeAt(i)->SetChecked(checked);
+  lvDetail()->SetAllChecked([checked](const TreeNode&) { return checked; });
 }
 
 void frmPrivilege::InvertChecked() {
-  for (int i = 1; i <= lvDetail()->NodeCount(); ++i) {
-    TreeNode* node = lvDetail()->NodeAt(i);
-    node->SetChecked(!node->Checked());
-  }
+  lvDetail()->SetAllChecked([](const TreeNode& node) { return !node.Checked(); });
 }
 
 void frmPrivilege::CheckDescendants(TreeNode* node) {
-  for (TreeNode* child = node->Child(); child; child = child->Next()) {
-    child->SetChecked(node->Checked());
-    CheckDescendants(child);
+  const TreeBatch batch(node->treeWidget());
+  SetDescendants(node, node->Checked());
+}
+
+void frmPrivilege::SetDescendants(TreeNode* node, bool checked) {
+  for (int i = 0; i < node->Children(); ++i) {
+    TreeNode* child = node->ChildAt(i);
+    child->SetChecked(checked);
+    SetDescendants(child, checked);
   }
 }
 

@@ -38,6 +38,7 @@ class frmPrivilege : public PrivilegeWindow {
   void DeselectAll() { SetAllChecked(false); }
   void InvertChecked();
   static void CheckDescendants(TreeNode* node);
+  static void SetDescendants(TreeNode* node, bool checked);
   static void CheckAncestors(TreeNode* node);
 
   QString userName_;

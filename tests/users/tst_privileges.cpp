@@ -338,6 +338,7 @@ void TestPrivileges::unreadGrantsAreNotSavedAsNone() {
   QVERIFY(rd::DbConnection->Execute("alter table tblPrivilege rename to tblPrivilegeAway"));
   SelectUser(w, "O'Brien");
   QCOMPARE(db.ui->boxes.size(), 1);
+  QCOMPARE(CheckedKeys(*w.lvDetail()), QString());
   QVERIFY(rd::DbConnection->Execute("alter table tblPrivilegeAway rename to tblPrivilege"));
   Click(w, "Save");
   QCOMPARE(Privileges::GrantsOf("O'Brien"), QString("items"));
