@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QToolBar>
 #include <memory>
 
 #include "platform/report/Report.h"
+#include "platform/widgets/ToolbarKeys.h"
 
 namespace rd {
 
@@ -13,6 +15,17 @@ namespace {
 ReportPreview::Handler& CurrentHandler() {
   static ReportPreview::Handler handler;
   return handler;
+}
+
+// Tab reaches the preview's buttons, the last of which prints; Ctrl+P
+// prints too.
+void GiveKeys(QPrintPreviewDialog& dialog) {
+  QToolBar* bar = dialog.findChild<QToolBar*>();
+  if (!bar) return;
+  JoinTabChain(bar);
+  const QList<QAction*> actions = bar->actions();
+  if (!actions.isEmpty() && actions.last()->shortcut().isEmpty())
+    actions.last()->setShortcut(QKeySequence::Print);
 }
 
 void ShowPreviewWindow(const Report& report, bool modal, QWidget* opener) {
@@ -23,6 +36,7 @@ void ShowPreviewWindow(const Report& report, bool modal, QWidget* opener) {
   dialog->setWindowTitle(copy->Caption());
   if (!copy->Icon().isNull()) dialog->setWindowIcon(copy->Icon());
   copy->ApplyOrientation(*dialog->printer());
+  GiveKeys(*dialog);
   QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
                    [copy](QPrinter* printer) { copy->Render(*printer); });
   if (modal)

@@ -9,11 +9,36 @@
 
 namespace rd {
 
+namespace {
+constexpr double kPointStep = 0.25;
+
+double PointsOf(const QFont& font) { return font.pointSizeF() > 0 ? font.pointSizeF() : 8.25; }
+
+QFontMetricsF MetricsOn(const QFont& font, QPaintDevice* device) {
+  return device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+}
+}  // namespace
+
 QFont ReportText::InTwips(const QFont& font) {
   QFont f(font);
-  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 8.25;
-  f.setPixelSize(std::max(1, qRound(points * Twips::PerPoint)));
+  f.setPixelSize(std::max(1, qRound(PointsOf(font) * Twips::PerPoint)));
   return f;
+}
+
+ReportText::Fitted ReportText::Fit(const ReportControl& c, const QString& text,
+                                   QPaintDevice* device) {
+  const int width = TextArea(c).width();
+  QFont font = InTwips(c.Font);
+  if (MetricsOn(font, device).horizontalAdvance(text) <= width) return {font, text};
+  if (c.kind == ReportControl::TextBox) {
+    QFont smaller(c.Font);
+    for (double p = PointsOf(c.Font) - kPointStep; p >= kSmallestPoints - 1e-9; p -= kPointStep) {
+      smaller.setPointSizeF(p);
+      font = InTwips(smaller);
+      if (MetricsOn(font, device).horizontalAdvance(text) <= width) return {font, text};
+    }
+  }
+  return {font, MetricsOn(font, device).elidedText(text, Qt::ElideRight, width)};
 }
 
 QRect ReportText::TextArea(const ReportControl& c) {
