@@ -1,10 +1,12 @@
 #include "platform/ui/Ui.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTimer>
 #include <QUrl>
 
 namespace rd {
@@ -50,7 +52,19 @@ MsgResult Ui::MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons, cons
 
 QString Ui::GetOpenFileName(const QString& title, const QString& folder, const QString& filter,
                             QWidget* parent) {
-  return QFileDialog::getOpenFileName(parent, title, folder, filter);
+  // folder may end in a proposed name: it stands in the name box.
+  QFileDialog dialog(parent, title, folder, filter);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  // Arrows and Enter pick an existing file: the keyboard starts in the list.
+  QTimer::singleShot(0, &dialog, [&dialog] {
+    for (QAbstractItemView* list : dialog.findChildren<QAbstractItemView*>())
+      if (list->isVisible() && list->model() && list->focusPolicy() != Qt::NoFocus) {
+        list->setFocus();
+        return;
+      }
+  });
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  return dialog.selectedFiles().value(0);
 }
 
 QString Ui::GetSaveFileName(const QString& title, const QString& suggested, const QString& filter,
