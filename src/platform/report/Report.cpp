@@ -75,7 +75,8 @@ void Report::PaintSection(QPainter& painter, const ReportSection& section, int t
     const ReportText::Fitted shown = ReportText::Fit(c, text, painter.device());
     painter.setFont(shown.font);
     painter.setPen(Qt::black);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown.text);
+    painter.drawText(box.adjusted(0, shown.drop, 0, 0),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown.text);
     painter.restore();
   }
 }

@@ -17,12 +17,16 @@ ReportPreview::Handler& CurrentHandler() {
   return handler;
 }
 
-// Tab reaches the preview's buttons, the last of which prints; Ctrl+P
-// prints too.
+// Tab reaches the preview's buttons, all shown, the last of which prints;
+// Ctrl+P prints too.
 void GiveKeys(QPrintPreviewDialog& dialog) {
   QToolBar* bar = dialog.findChild<QToolBar*>();
   if (!bar) return;
   JoinTabChain(bar);
+  // Wide enough that no button hides behind the toolbar's extension.
+  dialog.adjustSize();
+  const int missing = bar->sizeHint().width() - bar->width();
+  if (missing > 0) dialog.resize(dialog.width() + missing, dialog.height());
   const QList<QAction*> actions = bar->actions();
   if (!actions.isEmpty() && actions.last()->shortcut().isEmpty())
     actions.last()->setShortcut(QKeySequence::Print);

@@ -28,17 +28,20 @@ QFont ReportText::InTwips(const QFont& font) {
 ReportText::Fitted ReportText::Fit(const ReportControl& c, const QString& text,
                                    QPaintDevice* device) {
   const int width = TextArea(c).width();
-  QFont font = InTwips(c.Font);
-  if (MetricsOn(font, device).horizontalAdvance(text) <= width) return {font, text};
-  if (c.kind == ReportControl::TextBox) {
-    QFont smaller(c.Font);
-    for (double p = PointsOf(c.Font) - kPointStep; p >= kSmallestPoints - 1e-9; p -= kPointStep) {
-      smaller.setPointSizeF(p);
-      font = InTwips(smaller);
-      if (MetricsOn(font, device).horizontalAdvance(text) <= width) return {font, text};
-    }
+  const double ownSize = PointsOf(c.Font);
+  const double ownAscent = MetricsOn(InTwips(c.Font), device).ascent();
+  // Labels keep their size; only a text box's value may shrink.
+  const double smallest = c.kind == ReportControl::TextBox ? kSmallestPoints : ownSize;
+  QFont sized(c.Font);
+  for (double points = ownSize;; points -= kPointStep) {
+    sized.setPointSizeF(points);
+    const QFont font = InTwips(sized);
+    const QFontMetricsF metrics = MetricsOn(font, device);
+    const int drop = qRound(ownAscent - metrics.ascent());
+    if (metrics.horizontalAdvance(text) <= width) return {font, text, drop};
+    if (points - kPointStep < smallest - 1e-9)
+      return {font, metrics.elidedText(text, Qt::ElideRight, width), drop};
   }
-  return {font, MetricsOn(font, device).elidedText(text, Qt::ElideRight, width)};
 }
 
 QRect ReportText::TextArea(const ReportControl& c) {

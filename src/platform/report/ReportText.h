@@ -29,6 +29,7 @@ class ReportText {
   struct Fitted {
     QFont font;
     QString text;
+    int drop = 0;  // how much lower a smaller font starts, to keep the baseline
   };
   static Fitted Fit(const ReportControl& c, const QString& text, QPaintDevice* device = nullptr);
   // Where a label or text box prints its text: the box less the gap.
