@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -27,6 +28,25 @@ QMessageBox::Icon iconOf(MsgIcon icon) {
   }
   return QMessageBox::NoIcon;
 }
+
+// Enter in a file list picks the row the keyboard is on, also before any
+// row was selected (the dialog would take the typed name instead).
+class EnterPicksCurrent : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* list = qobject_cast<QAbstractItemView*>(watched);
+    if (list && (key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        list->currentIndex().isValid() && !list->selectionModel()->hasSelection())
+      list->selectionModel()->select(list->currentIndex(), QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows);
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -56,12 +76,15 @@ QString Ui::GetOpenFileName(const QString& title, const QString& folder, const Q
   QFileDialog dialog(parent, title, folder, filter);
   dialog.setFileMode(QFileDialog::ExistingFile);
   // Arrows and Enter pick an existing file: the keyboard starts in the list.
-  QTimer::singleShot(0, &dialog, [&dialog] {
-    for (QAbstractItemView* list : dialog.findChildren<QAbstractItemView*>())
-      if (list->isVisible() && list->model() && list->focusPolicy() != Qt::NoFocus) {
-        list->setFocus();
-        return;
-      }
+  auto* enterPicks = new EnterPicksCurrent(&dialog);
+  QTimer::singleShot(0, &dialog, [&dialog, enterPicks] {
+    // The dialog's two views of the files, one shown at a time.
+    for (const char* name : {"listView", "treeView"}) {
+      auto* list = dialog.findChild<QAbstractItemView*>(QLatin1String(name));
+      if (!list) continue;
+      list->installEventFilter(enterPicks);
+      if (list->isVisible()) list->setFocus();
+    }
   });
   if (dialog.exec() != QDialog::Accepted) return QString();
   return dialog.selectedFiles().value(0);
