@@ -62,8 +62,7 @@ void WindowActivation::Shown(QWidget* window) {
   if (!IsShown(opener)) opener = QApplication::activeWindow();
   if (!IsShown(opener) || opener == window) opener = lastActive_;
   if (opener != window) openers_.insert(window, opener);
-  connect(window, &QObject::destroyed, this, [this, window] { openers_.remove(window); },
-          Qt::UniqueConnection);
+  connect(window, &QObject::destroyed, this, &WindowActivation::Forget, Qt::UniqueConnection);
   QPointer<QWidget> target(window);
   // After the focus change that showing causes has arrived.
   QTimer::singleShot(0, this, [target] {
@@ -86,6 +85,8 @@ void WindowActivation::Hidden(QWidget* window) {
     if (target) target->activateWindow();
   });
 }
+
+void WindowActivation::Forget(QObject* window) { openers_.remove(window); }
 
 QWidget* WindowActivation::HeirOf(QWidget* window) const {
   int steps = int(openers_.size());  // openers may have opened each other

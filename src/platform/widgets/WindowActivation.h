@@ -28,11 +28,12 @@ class WindowActivation : public QObject {
   using QObject::QObject;
   void Shown(QWidget* window);
   void Hidden(QWidget* window);
+  void Forget(QObject* window);
   // The first shown window among the openers of window, the window that
   // was active last and the program's top-level windows.
   QWidget* HeirOf(QWidget* window) const;
 
-  QHash<const QWidget*, QPointer<QWidget>> openers_;
+  QHash<const QObject*, QPointer<QWidget>> openers_;
   QPointer<QWidget> lastActive_;
 };
 
