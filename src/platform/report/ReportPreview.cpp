@@ -17,16 +17,31 @@ ReportPreview::Handler& CurrentHandler() {
   return handler;
 }
 
-// Tab reaches the preview's buttons, all shown, the last of which prints;
-// Ctrl+P prints too.
+// The preview window, opened wide enough that no button of its toolbar
+// hides behind the toolbar's extension.
+class PreviewDialog : public QPrintPreviewDialog {
+ public:
+  using QPrintPreviewDialog::QPrintPreviewDialog;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QPrintPreviewDialog::showEvent(event);
+    const QToolBar* bar = findChild<QToolBar*>();
+    const int missing = bar && !widened_ ? bar->sizeHint().width() - bar->width() : 0;
+    widened_ = true;
+    if (missing > 0) resize(width() + missing, height());
+  }
+
+ private:
+  bool widened_ = false;
+};
+
+// Tab reaches the preview's buttons, the last of which prints; Ctrl+P
+// prints too.
 void GiveKeys(QPrintPreviewDialog& dialog) {
   QToolBar* bar = dialog.findChild<QToolBar*>();
   if (!bar) return;
   JoinTabChain(bar);
-  // Wide enough that no button hides behind the toolbar's extension.
-  dialog.adjustSize();
-  const int missing = bar->sizeHint().width() - bar->width();
-  if (missing > 0) dialog.resize(dialog.width() + missing, dialog.height());
   const QList<QAction*> actions = bar->actions();
   if (!actions.isEmpty() && actions.last()->shortcut().isEmpty())
     actions.last()->setShortcut(QKeySequence::Print);
@@ -35,7 +50,7 @@ void GiveKeys(QPrintPreviewDialog& dialog) {
 void ShowPreviewWindow(const Report& report, bool modal, QWidget* opener) {
   auto copy = std::make_shared<Report>(report);
   QWidget* parent = opener ? opener->window() : QApplication::activeWindow();
-  auto* dialog = new QPrintPreviewDialog(parent);
+  auto* dialog = new PreviewDialog(parent);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowTitle(copy->Caption());
   if (!copy->Icon().isNull()) dialog->setWindowIcon(copy->Icon());
