@@ -26,6 +26,29 @@ struct Presses {
   }
 };
 
+// A module window as the menu opens it: Customers, or the Sales Bills
+// master window.
+std::unique_ptr<rd::BrowseWindow> OpenModule(bool master) {
+  std::unique_ptr<rd::BrowseWindow> w;
+  if (master) {
+    auto bills = std::make_unique<rd::frmMultiTable>();
+    bills->SetModuleName("SalesBills");
+    bills->SetRsName("SalesBill");
+    bills->SetRsName2("SalesBillLine");
+    bills->SetRelation("BillNo=BillNo");
+    w = std::move(bills);
+  } else {
+    auto customers = std::make_unique<rd::frmSingleTable>();
+    customers->SetModuleName("Customers");
+    customers->SetRsName("Customer");
+    w = std::move(customers);
+  }
+  w->setAttribute(Qt::WA_DeleteOnClose, false);
+  w->InitControl();
+  w->RefreshData();
+  return w;
+}
+
 bool ShowActive(QWidget& w) {
   w.show();
   w.activateWindow();
@@ -82,26 +105,16 @@ void TestKeys::keyPressesItsButton() {
   QFETCH(QString, button);
   browsefixture::Database db;
   db.LogIn(user);
-  rd::frmSingleTable w;
-  w.setAttribute(Qt::WA_DeleteOnClose, false);
-  w.SetModuleName("Customers");
-  w.SetRsName("Customer");
-  w.InitControl();
-  w.RefreshData();
-  // The buttons are recorded, not run.
-  QObject::disconnect(w.tbrMain(), &rd::Toolbar::ButtonClick, &w, nullptr);
-  QStringList pressed;
-  connect(w.tbrMain(), &rd::Toolbar::ButtonClick, this,
-          [&pressed](rd::ToolbarButton* b) { pressed << b->Key(); });
-  browsefixture::Select(*w.vsData(), {1});
-  w.show();
-  w.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&w));
-  w.vsData()->setFocus();
+  auto w = OpenModule(false);
+  Presses presses;
+  presses.Watch(*w);
+  browsefixture::Select(*w->vsData(), {1});
+  QVERIFY(ShowActive(*w));
+  w->vsData()->setFocus();
 
-  QTest::keySequence(w.vsData(), key);
-  QCOMPARE(pressed, button.isEmpty() ? QStringList() : QStringList{button});
-  QVERIFY(w.isVisible());
+  QTest::keySequence(w->vsData(), key);
+  QCOMPARE(presses.keys, button.isEmpty() ? QStringList() : QStringList{button});
+  QVERIFY(w->isVisible());
 }
 
 // A window just opened, its ID column hidden: the arrows move from row 1
@@ -123,23 +136,7 @@ void TestKeys::arrowsMoveInAFreshWindow() {
   QFETCH(bool, master);
   QFETCH(QKeySequence, key);
   browsefixture::Database db;
-  std::unique_ptr<rd::BrowseWindow> w;
-  if (master) {
-    auto bills = std::make_unique<rd::frmMultiTable>();
-    bills->SetModuleName("SalesBills");
-    bills->SetRsName("SalesBill");
-    bills->SetRsName2("SalesBillLine");
-    bills->SetRelation("BillNo=BillNo");
-    w = std::move(bills);
-  } else {
-    auto customers = std::make_unique<rd::frmSingleTable>();
-    customers->SetModuleName("Customers");
-    customers->SetRsName("Customer");
-    w = std::move(customers);
-  }
-  w->setAttribute(Qt::WA_DeleteOnClose, false);
-  w->InitControl();
-  w->RefreshData();
+  auto w = OpenModule(master);
   QVERIFY(w->vsData()->ColHidden(1));
   Presses presses;
   presses.Watch(*w);
@@ -159,18 +156,13 @@ void TestKeys::arrowsMoveInAFreshWindow() {
 // for in the grid), Shift+Tab goes back to the grid.
 void TestKeys::toolbarReachedByTab() {
   browsefixture::Database db;
-  rd::frmSingleTable w;
-  w.setAttribute(Qt::WA_DeleteOnClose, false);
-  w.SetModuleName("Customers");
-  w.SetRsName("Customer");
-  w.InitControl();
-  w.RefreshData();
+  auto w = OpenModule(false);
   Presses presses;
-  presses.Watch(w);
-  QVERIFY(ShowActive(w));
-  w.vsData()->setFocus();
+  presses.Watch(*w);
+  QVERIFY(ShowActive(*w));
+  w->vsData()->setFocus();
 
-  QTest::keyClick(w.vsData(), Qt::Key_Tab);
+  QTest::keyClick(w->vsData(), Qt::Key_Tab);
   QCOMPARE(FocusedButton(), QString("Add"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
@@ -181,7 +173,7 @@ void TestKeys::toolbarReachedByTab() {
   QCOMPARE(presses.keys, QStringList({"Delete", "Modify"}));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-  QCOMPARE(QApplication::focusWidget(), w.vsData());
+  QCOMPARE(QApplication::focusWidget(), w->vsData());
 }
 
 QTEST_MAIN(TestKeys)
