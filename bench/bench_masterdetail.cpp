@@ -46,7 +46,7 @@ QStringList sampleScripts() {
 class Opener : public QWidget, public rd::ModuleWindow {
  public:
   Opener() : grid_(new rd::FlexGrid(this)) {}
-  void InitControl() override {}
+  bool InitControl() override { return true; }
   bool RefreshData(const QString&) override { return true; }
   QString SelectSQL() const override { return {}; }
   QString WhereArea() const override { return {}; }

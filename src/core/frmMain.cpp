@@ -14,6 +14,7 @@
 #include "core/MenuTree.h"
 #include "core/ModalRunner.h"
 #include "core/ModuleWindow.h"
+#include "core/SystemTables.h"
 #include "core/WindowRegistry.h"
 #include "core/frmAbout.h"
 #include "core/frmChangePwd.h"
@@ -175,7 +176,8 @@ void frmMain::m_Menus_Click(int index) {
   } else if (key == QLatin1String("mnuToolsPrint")) {
     RunRegisteredTool(QStringLiteral("frmPrint"), caption);
   } else if (key == QLatin1String("mnuToolsDevelop")) {
-    RunModal(WindowRegistry::Create(QStringLiteral("frmDevelope"), this));
+    if (CheckSystemTables(DesignerTables(), this))
+      RunModal(WindowRegistry::Create(QStringLiteral("frmDevelope"), this));
   } else if (key == QLatin1String("mnuToolsLock")) {
     auto* lock = new frmLockScreen(this);
     lock->Load();
@@ -185,9 +187,11 @@ void frmMain::m_Menus_Click(int index) {
   } else if (key == QLatin1String("mnuToolsPwd")) {
     RunTool(new frmChangePwd(this), caption);
   } else if (key == QLatin1String("mnuToolsPri")) {
-    RunRegisteredTool(QStringLiteral("frmPrivilege"), caption);
+    if (CheckSystemTables(PrivilegeTables(), this))
+      RunRegisteredTool(QStringLiteral("frmPrivilege"), caption);
   } else if (key == QLatin1String("mnuToolsPriList")) {
-    RunRegisteredTool(QStringLiteral("frmPrivilegeList"), caption);
+    if (CheckSystemTables(PrivilegeTables(), this))
+      RunRegisteredTool(QStringLiteral("frmPrivilegeList"), caption);
   } else if (key == QLatin1String("mnuExit")) {
     close();
   } else {
@@ -260,8 +264,11 @@ QWidget* frmMain::CreateModuleWindow(bool master, const QString& key, const QStr
   }
   window->setWindowTitle(caption);
   window->setWindowIcon(windowIcon());
-  module->InitControl();
-  module->RefreshData(QString());
+  // A window that cannot read what it shows does not open.
+  if (!module->InitControl() || !module->RefreshData(QString())) {
+    delete window;
+    return nullptr;
+  }
   mdiArea_->addSubWindow(window);
   if (master)
     CenterForm(window, kMasterHeight, kMasterWidth);

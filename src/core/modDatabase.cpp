@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <functional>
 
+#include <QDir>
+
 #include "core/DatabaseConnector.h"
 #include "core/Globals.h"
 #include "core/modCommon.h"
@@ -15,19 +17,22 @@ namespace {
 
 constexpr int kNoConnection = 1208;
 constexpr int kNulCharacter = 1271;
+constexpr int kDamaged = 1277;
+
 
 }  // namespace
 
 std::unique_ptr<Connection> ConnectDatabase(const QString& serverType,
                                             const QString& dataBaseName,
                                             const QString& password, const QString& serverName,
-                                            const QString& userID) {
+                                            const QString& userID, int* errorCode) {
+  if (errorCode) *errorCode = 0;
   if (serverType == "SQLSERVER")
     return Connection::OpenOdbc(
         Connection::SqlServerConnectionString(serverName, dataBaseName, userID, password));
   if (serverType == "ACCESS") {
     if (dataBaseName.isEmpty()) return nullptr;
-    return Connection::OpenSqlite(ProgramFolder::File(dataBaseName));
+    return Connection::OpenSqlite(ProgramFolder::File(dataBaseName), nullptr, errorCode);
   }
   return nullptr;
 }
@@ -39,6 +44,16 @@ bool OpenConnection(const QString& serverType, const QString& dataBaseName,
 
 void CloseConnection() { DbConnection.reset(); }
 
+QString ReadFailureText() {
+  const QString error = DbConnection->LastError();
+  if (!DbConnection->Damaged() || error != DbConnection->DamagedText()) return error;
+  return DbConnection->TakeDamageNotice() ? error : QString();
+}
+
+QString DamagedDatabaseText(const QString& file) {
+  return ReplaceParams(GetLangString(kDamaged), {QDir::toNativeSeparators(file)});
+}
+
 Connection* ConnectionOrError(QString* error) {
   if (!DbConnection && error) *error = GetLangString(kNoConnection);
   return DbConnection.get();
@@ -46,16 +61,17 @@ Connection* ConnectionOrError(QString* error) {
 
 namespace {
 
-// Runs read on DbConnection; a failure shows its error in a critical box.
-bool ShownRead(const QString& sql, const std::function<bool(QString* error)>& read) {
+// Runs read on DbConnection; a failure shows its error in a critical box,
+// except a damage of the file the user was told of already.
+bool ShownRead(const std::function<bool()>& read) {
   QString error;
   if (!DbConnection)
     error = GetLangString(kNoConnection);
-  else if (sql.contains(QChar(0)))
-    error = GetLangString(kNulCharacter);
-  else if (read(&error))
+  else if (read())
     return true;
-  MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, AppTitle);
+  else
+    error = ReadFailureText();
+  if (!error.isEmpty()) MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, AppTitle);
   return false;
 }
 
@@ -63,20 +79,12 @@ bool ShownRead(const QString& sql, const std::function<bool(QString* error)>& re
 
 bool OpenRecordset(const QString& sql, Recordset& rs, int /*lockType*/) {
   rs.Close();
-  return ShownRead(sql, [&](QString* error) {
-    if (rs.Open(sql, *DbConnection)) return true;
-    *error = rs.LastError();
-    return false;
-  });
+  return ShownRead([&] { return rs.Open(sql, *DbConnection); });
 }
 
 bool OpenColumns(const QString& sql, QStringList* names) {
   names->clear();
-  return ShownRead(sql, [&](QString* error) {
-    if (DbConnection->QueryColumns(sql, names)) return true;
-    *error = DbConnection->LastError();
-    return false;
-  });
+  return ShownRead([&] { return DbConnection->QueryColumns(sql, names); });
 }
 
 std::shared_ptr<PagedQuery> OpenPagedQuery(const QString& query, const QString& orderBy) {
@@ -87,6 +95,18 @@ std::shared_ptr<PagedQuery> OpenPagedQuery(const QString& query, const QString& 
   QString error;
   return PagedQuery::Open([] { return DbConnection.get(); }, syntax, query, orderBy, &error);
 }
+
+namespace {
+
+// The error of a failed write, which its caller shows: a damage it names
+// needs no telling by a later read.
+bool WriteFailed(QString* error) {
+  if (error) *error = DbConnection->LastError();
+  if (DbConnection->Damaged()) DbConnection->TakeDamageNotice();
+  return false;
+}
+
+}  // namespace
 
 QString NullLiteralsToNull(const QString& sql) {
   QString out;
@@ -126,8 +146,7 @@ bool ExecuteSQL(const QString& sql, QString* error, int* rowsAffected) {
     return false;
   }
   if (DbConnection->Execute(NullLiteralsToNull(sql), rowsAffected)) return true;
-  if (error) *error = DbConnection->LastError();
-  return false;
+  return WriteFailed(error);
 }
 
 bool ExecuteBoundSQL(const QString& sql, const QVariantList& values, QString* error) {
@@ -143,8 +162,7 @@ bool ExecuteBoundSQL(const QString& sql, const QVariantList& values, QString* er
     return false;
   }
   if (DbConnection->ExecuteRepeated(NullLiteralsToNull(sql), values)) return true;
-  if (error) *error = DbConnection->LastError();
-  return false;
+  return WriteFailed(error);
 }
 
 QString SqlStr(const QString& text) {

@@ -40,7 +40,10 @@ void frmUser::showEvent(QShowEvent* event) {
   BrowseWindow::showEvent(event);
 }
 
-void frmUser::InitControl() { BuildListToolbar(); }
+bool frmUser::InitControl() {
+  BuildListToolbar();
+  return true;
+}
 
 bool frmUser::RefreshData(const QString& filter) {
   QString sql = QStringLiteral("select * from tblUser ");
