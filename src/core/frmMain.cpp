@@ -108,11 +108,23 @@ void frmMain::BuildMenus() {
   m_Menus->SetDrawStyle(1);
   m_Menus->ImageList = &imlMenus;
   m_Menus->CreateFromForm(this, true);
+  if (!AddMenuItems() && DbConnection && DbConnection->Damaged())
+    QTimer::singleShot(0, this, &frmMain::OfferRestore);
+}
 
+void frmMain::OfferRestore() {
+  if (!RestoreDatabase(this)) return;
+  while (m_Menus->ItemCount() > 0 && m_Menus->RemoveItem(1)) {
+  }
+  AddMenuItems();
+}
+
+bool frmMain::AddMenuItems() {
   MenuTree tree;
   QSet<QString> granted;
   const bool isAdmin = UserInfo && UserInfo->IsAdmin;
-  if (ReadMenuTree(tree)) {
+  const bool read = ReadMenuTree(tree);
+  if (read) {
     if (!isAdmin) ReadGrantedKeys(UserInfo ? UserInfo->LoginUser : QString(), granted);
     // Children go under the index their parent was added at: an ID made of
     // digits would read as an item position if it were looked up as a key.
@@ -125,6 +137,7 @@ void frmMain::BuildMenus() {
     });
   }
   AddHelpMenu();
+  return read;
 }
 
 bool frmMain::ReadMenuTree(MenuTree& tree) const {

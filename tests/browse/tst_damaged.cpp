@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "core/StartupSteps.h"
 #include "core/SystemTables.h"
+#include "core/frmMain.h"
 #include "core/modBackup.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
@@ -13,6 +14,7 @@
 #include "platform/db/Connection.h"
 #include "support/ScriptedUi.h"
 #include "support/TestProgramFolder.h"
+#include "toolkit/cMenus.h"
 
 using namespace rd;
 
@@ -169,7 +171,7 @@ class TestDamaged : public QObject {
       QVERIFY(!OpenCustomers());
       QCOMPARE(ui_->texts().size(), 1);
       QString error;
-      QVERIFY(!ExecuteSQL("insert into Unit(Code) values('new')", &error));
+      QVERIFY(!ExecuteSQL("insert into Unit(Name) values('new')", &error));
       QCOMPARE(error, expected);
       QVERIFY(!DbConnection->BeginTrans());
       QCOMPARE(DbConnection->LastError(), expected);
@@ -179,6 +181,35 @@ class TestDamaged : public QObject {
     ReleaseGlobals();
     other_.reset();
     QCOMPARE(Hash(db), before);
+  }
+
+  // Where the menus themselves are damaged, the main window offers the
+  // restore at once; the restored database clears the mark and gives the
+  // menus back.
+  void damagedMenusOfferTheRestore() {
+    TestProgramFolder folder({{"ServerType", "ACCESS"},
+                              {"DataBaseName", "RecordDesk.db"},
+                              {"AutoLogin", "True"},
+                              {"LoginUser", "admin"},
+                              {"LoginPassword", ""}});
+    const QString db = folder.DatabasePath();
+    const QString backup = folder.File("Backup/Good.bak");
+    QVERIFY(QFile::copy(db, backup));
+    QVERIFY(OverwritePages(db, RootPage(db, "tblMenu"), 1));
+    AutoSteps steps;
+    QCOMPARE(Main(steps), StartupOutcome::Running);
+    ui_->files << backup;
+    auto* w = new frmMain;
+    QCOMPARE(ui_->texts(), QStringList{DamagedDatabaseText(db)});
+    const int helpOnly = w->Menus()->ItemCount();
+    QTRY_COMPARE(ui_->boxes.size(), 3);
+    QCOMPARE(ui_->boxes[1].text, GetLangString(1108));
+    QCOMPARE(ui_->boxes[2].text, GetLangString(1105));
+    QVERIFY(!DbConnection->Damaged());
+    QVERIFY(w->Menus()->IndexForKey("mnuToolsRestore") > 0);
+    QVERIFY(w->Menus()->ItemCount() > helpOnly);
+    QVERIFY(ExecuteSQL("insert into Unit(Name) values('new')"));
+    delete w;
   }
 
  private:
