@@ -22,6 +22,13 @@ namespace {
 
 constexpr int kPageSize = 4096;
 
+// Start-up logs the administrator in on the sample database.
+const QMap<QString, QString> kAutoLogin = {{"ServerType", "ACCESS"},
+                                           {"DataBaseName", "RecordDesk.db"},
+                                           {"AutoLogin", "True"},
+                                           {"LoginUser", "admin"},
+                                           {"LoginPassword", ""}};
+
 class AutoSteps : public StartupSteps {
  public:
   bool ShowConnect() override { return false; }
@@ -126,11 +133,7 @@ class TestDamaged : public QObject {
     QFETCH(QString, action);
     QFETCH(int, key);
     QFETCH(QStringList, params);
-    TestProgramFolder folder({{"ServerType", "ACCESS"},
-                              {"DataBaseName", "RecordDesk.db"},
-                              {"AutoLogin", "True"},
-                              {"LoginUser", "admin"},
-                              {"LoginPassword", ""}});
+    TestProgramFolder folder(kAutoLogin);
     const QString db = folder.DatabasePath();
     if (damage == "pages") {
       QVERIFY(OverwritePages(db, RootPage(db, "Customer"), 1));
@@ -187,11 +190,7 @@ class TestDamaged : public QObject {
   // restore at once; the restored database clears the mark and gives the
   // menus back.
   void damagedMenusOfferTheRestore() {
-    TestProgramFolder folder({{"ServerType", "ACCESS"},
-                              {"DataBaseName", "RecordDesk.db"},
-                              {"AutoLogin", "True"},
-                              {"LoginUser", "admin"},
-                              {"LoginPassword", ""}});
+    TestProgramFolder folder(kAutoLogin);
     const QString db = folder.DatabasePath();
     const QString backup = folder.File("Backup/Good.bak");
     QVERIFY(QFile::copy(db, backup));

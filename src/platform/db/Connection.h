@@ -75,7 +75,8 @@ class Connection {
   QString LastError() const { return lastError_; }
   // SQLite's primary result code of the last failure (SQLITE_BUSY,
   // SQLITE_CORRUPT, ...); 0 where the program refused the statement itself
-  // or the database is reached through ODBC.
+  // or the database is reached through ODBC. A write refused because the
+  // file is damaged keeps SQLITE_CORRUPT.
   int LastErrorCode() const { return lastErrorCode_; }
   // Set once a statement found the file damaged (SQLITE_CORRUPT,
   // SQLITE_NOTADB). From then on every write and every transaction is
