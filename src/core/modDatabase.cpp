@@ -1,9 +1,8 @@
 #include "core/modDatabase.h"
 
+#include <QDir>
 #include <algorithm>
 #include <functional>
-
-#include <QDir>
 
 #include "core/DatabaseConnector.h"
 #include "core/Globals.h"
@@ -19,6 +18,13 @@ constexpr int kNoConnection = 1208;
 constexpr int kNulCharacter = 1271;
 constexpr int kDamaged = 1277;
 
+// The error of a failed write, which its caller shows: a damage it names
+// needs no telling by a later read.
+bool WriteFailed(QString* error) {
+  if (error) *error = DbConnection->LastError();
+  if (DbConnection->Damaged()) DbConnection->TakeDamageNotice();
+  return false;
+}
 
 }  // namespace
 
@@ -95,18 +101,6 @@ std::shared_ptr<PagedQuery> OpenPagedQuery(const QString& query, const QString& 
   QString error;
   return PagedQuery::Open([] { return DbConnection.get(); }, syntax, query, orderBy, &error);
 }
-
-namespace {
-
-// The error of a failed write, which its caller shows: a damage it names
-// needs no telling by a later read.
-bool WriteFailed(QString* error) {
-  if (error) *error = DbConnection->LastError();
-  if (DbConnection->Damaged()) DbConnection->TakeDamageNotice();
-  return false;
-}
-
-}  // namespace
 
 QString NullLiteralsToNull(const QString& sql) {
   QString out;
