@@ -33,7 +33,7 @@ constexpr int kLastColumn = 7;
 class Opener : public QWidget, public rd::ModuleWindow {
  public:
   Opener() : grid_(new rd::FlexGrid(this)) {}
-  void InitControl() override {}
+  bool InitControl() override { return true; }
   bool RefreshData(const QString&) override { return true; }
   QString SelectSQL() const override { return {}; }
   QString WhereArea() const override { return {}; }

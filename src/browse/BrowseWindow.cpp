@@ -13,7 +13,9 @@
 #include "browse/PrintData.h"
 #include "browse/RecordSource.h"
 #include "browse/modToolbar.h"
+#include "core/Globals.h"
 #include "core/SqlTemplate.h"
+#include "core/SystemTables.h"
 #include "core/WindowRegistry.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
@@ -31,6 +33,7 @@ namespace {
 constexpr int kDeleteQuestion = 1023;
 constexpr int kQueryCaption = 1024;
 constexpr int kRecordCount = 1006;
+constexpr int kSourceUnreadable = 1278;
 
 constexpr FixedButton kListButtons[] = {{"Add", 1014},     {"Modify", 1015}, {"Delete", 1016},
                                        {"Refresh", 1020}, {"Query", 1017},  {"Print", 1018},
@@ -65,7 +68,11 @@ BrowseWindow::BrowseWindow(QWidget* parent)
   connect(vsData_, &FlexGrid::DblClick, this, &BrowseWindow::vsData_DblClick);
 }
 
-void BrowseWindow::InitControl() { BuildToolbar(this, ModuleName(), QStringLiteral("Browse")); }
+bool BrowseWindow::InitControl() {
+  if (!CheckSystemTables(ModuleTables(), this) || !CanReadSource(RsName())) return false;
+  BuildToolbar(this, ModuleName(), QStringLiteral("Browse"));
+  return true;
+}
 
 void BrowseWindow::BuildListToolbar() { SetFixedButtons(*tbrMain_, kListButtons); }
 
@@ -73,6 +80,22 @@ bool BrowseWindow::LoadSource(const QString& rsName, RecordSource& source) {
   bool missing = false;
   if (source.Load(rsName, &missing)) return true;
   if (missing) Warn(ReplaceParams(GetLangString(1200), {rsName}));
+  return false;
+}
+
+bool BrowseWindow::CanReadSource(const QString& rsName) {
+  RecordSource source;
+  if (!LoadSource(rsName, source)) return false;
+  const QString query = RecordSource::Query(source.SelectSQL(), source.WhereArea(), QString());
+  QStringList columns;
+  if (DbConnection->QueryColumns((query + ' ' + source.OrderArea()).trimmed(), &columns))
+    return true;
+  const QString reason = ReadFailureText();
+  if (reason == DbConnection->DamagedText())
+    Warn(reason);
+  else if (!reason.isEmpty())
+    Warn(ReplaceParams(GetLangString(kSourceUnreadable),
+                       {windowTitle().isEmpty() ? ModuleName() : windowTitle(), rsName, reason}));
   return false;
 }
 

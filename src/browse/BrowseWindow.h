@@ -21,7 +21,9 @@ class ToolbarButton;
 class BrowseWindow : public QWidget, public ModuleWindow {
   Q_OBJECT
  public:
-  void InitControl() override;
+  // Checks the system tables a module reads and that its record source
+  // can be read, then builds the toolbar.
+  bool InitControl() override;
   // Reads the record source again and shows its records; a non-blank
   // filter narrows the source's own condition until the next refresh.
   // False, with one message shown, when the records could not be read.
@@ -82,6 +84,9 @@ class BrowseWindow : public QWidget, public ModuleWindow {
   bool CanModify() const;
   // Reads a record source; a source without rows is reported.
   bool LoadSource(const QString& rsName, RecordSource& source);
+  // Whether the query of the record source rsName can be read; message
+  // 1278 names the module, the source and the database's reason otherwise.
+  bool CanReadSource(const QString& rsName);
   // A language text filled with this window's caption.
   QString CaptionFor(int key) const;
   void Warn(const QString& text);

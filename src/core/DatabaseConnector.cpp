@@ -1,6 +1,7 @@
 #include "core/DatabaseConnector.h"
 
 #include "core/Globals.h"
+#include "core/modCommon.h"
 #include "core/modDatabase.h"
 
 namespace rd {
@@ -9,6 +10,11 @@ DatabaseConnector::Factory& installed() {
   static DatabaseConnector::Factory f;
   return f;
 }
+
+int& failureCode() {
+  static int code = 0;
+  return code;
+}
 }  // namespace
 
 std::unique_ptr<Connection> DatabaseConnector::Connect(const QString& serverType,
@@ -16,9 +22,19 @@ std::unique_ptr<Connection> DatabaseConnector::Connect(const QString& serverType
                                                        const QString& password,
                                                        const QString& serverName,
                                                        const QString& userID) {
-  if (installed()) return installed()(serverType, dataBaseName, password, serverName, userID);
-  return ConnectDatabase(serverType, dataBaseName, password, serverName, userID);
+  failureCode() = 0;
+  std::unique_ptr<Connection> c =
+      installed() ? installed()(serverType, dataBaseName, password, serverName, userID)
+                  : ConnectDatabase(serverType, dataBaseName, password, serverName, userID,
+                                    &failureCode());
+  if (c) {
+    c->SetDamagedText(DamagedDatabaseText(c->FilePath()));
+    c->SetNulText(GetLangString(1271));
+  }
+  return c;
 }
+
+int DatabaseConnector::LastFailureCode() { return failureCode(); }
 
 bool DatabaseConnector::Open(const QString& serverType, const QString& dataBaseName,
                              const QString& password, const QString& serverName,

@@ -15,13 +15,17 @@ class DatabaseConnector {
       const QString& serverType, const QString& dataBaseName, const QString& password,
       const QString& serverName, const QString& userID)>;
 
-  // A new connection, or null; DbConnection is left alone.
+  // A new connection, or null; DbConnection is left alone. The connection
+  // names a damage of its file and a NUL in a read in the program's words.
   static std::unique_ptr<Connection> Connect(const QString& serverType, const QString& dataBaseName,
                                              const QString& password, const QString& serverName,
                                              const QString& userID);
   // Replaces DbConnection by a new connection; true when it is open.
   static bool Open(const QString& serverType, const QString& dataBaseName, const QString& password,
                    const QString& serverName, const QString& userID);
+  // SQLite's result code of the last Connect that failed (SQLITE_BUSY,
+  // SQLITE_NOTADB, ...); 0 after a success or any other failure.
+  static int LastFailureCode();
   // An empty factory restores the real one.
   static void Install(Factory factory);
 };

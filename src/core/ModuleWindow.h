@@ -20,7 +20,9 @@ class ModuleWindow {
   QString Relation() const { return relation_; }
   void SetRelation(const QString& v) { relation_ = v; }
 
-  virtual void InitControl() = 0;
+  // Builds the window from its members; false, with one message shown,
+  // when it cannot open.
+  virtual bool InitControl() = 0;
   // Reads the records again; the filter is an SQL condition or empty.
   virtual bool RefreshData(const QString& filter = QString()) = 0;
   virtual QString SelectSQL() const = 0;

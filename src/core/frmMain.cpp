@@ -14,6 +14,7 @@
 #include "core/MenuTree.h"
 #include "core/ModalRunner.h"
 #include "core/ModuleWindow.h"
+#include "core/SystemTables.h"
 #include "core/WindowRegistry.h"
 #include "core/frmAbout.h"
 #include "core/frmChangePwd.h"
@@ -107,11 +108,23 @@ void frmMain::BuildMenus() {
   m_Menus->SetDrawStyle(1);
   m_Menus->ImageList = &imlMenus;
   m_Menus->CreateFromForm(this, true);
+  if (!AddMenuItems() && DbConnection && DbConnection->Damaged())
+    QTimer::singleShot(0, this, &frmMain::OfferRestore);
+}
 
+void frmMain::OfferRestore() {
+  if (!RestoreDatabase(this)) return;
+  while (m_Menus->ItemCount() > 0 && m_Menus->RemoveItem(1)) {
+  }
+  AddMenuItems();
+}
+
+bool frmMain::AddMenuItems() {
   MenuTree tree;
   QSet<QString> granted;
   const bool isAdmin = UserInfo && UserInfo->IsAdmin;
-  if (ReadMenuTree(tree)) {
+  const bool read = ReadMenuTree(tree);
+  if (read) {
     if (!isAdmin) ReadGrantedKeys(UserInfo ? UserInfo->LoginUser : QString(), granted);
     // Children go under the index their parent was added at: an ID made of
     // digits would read as an item position if it were looked up as a key.
@@ -124,6 +137,7 @@ void frmMain::BuildMenus() {
     });
   }
   AddHelpMenu();
+  return read;
 }
 
 bool frmMain::ReadMenuTree(MenuTree& tree) const {
@@ -175,7 +189,8 @@ void frmMain::m_Menus_Click(int index) {
   } else if (key == QLatin1String("mnuToolsPrint")) {
     RunRegisteredTool(QStringLiteral("frmPrint"), caption);
   } else if (key == QLatin1String("mnuToolsDevelop")) {
-    RunModal(WindowRegistry::Create(QStringLiteral("frmDevelope"), this));
+    if (CheckSystemTables(DesignerTables(), this))
+      RunModal(WindowRegistry::Create(QStringLiteral("frmDevelope"), this));
   } else if (key == QLatin1String("mnuToolsLock")) {
     auto* lock = new frmLockScreen(this);
     lock->Load();
@@ -185,9 +200,11 @@ void frmMain::m_Menus_Click(int index) {
   } else if (key == QLatin1String("mnuToolsPwd")) {
     RunTool(new frmChangePwd(this), caption);
   } else if (key == QLatin1String("mnuToolsPri")) {
-    RunRegisteredTool(QStringLiteral("frmPrivilege"), caption);
+    if (CheckSystemTables(PrivilegeTables(), this))
+      RunRegisteredTool(QStringLiteral("frmPrivilege"), caption);
   } else if (key == QLatin1String("mnuToolsPriList")) {
-    RunRegisteredTool(QStringLiteral("frmPrivilegeList"), caption);
+    if (CheckSystemTables(PrivilegeTables(), this))
+      RunRegisteredTool(QStringLiteral("frmPrivilegeList"), caption);
   } else if (key == QLatin1String("mnuExit")) {
     close();
   } else {
@@ -260,8 +277,11 @@ QWidget* frmMain::CreateModuleWindow(bool master, const QString& key, const QStr
   }
   window->setWindowTitle(caption);
   window->setWindowIcon(windowIcon());
-  module->InitControl();
-  module->RefreshData(QString());
+  // A window that cannot read what it shows does not open.
+  if (!module->InitControl() || !module->RefreshData(QString())) {
+    delete window;
+    return nullptr;
+  }
   mdiArea_->addSubWindow(window);
   if (master)
     CenterForm(window, kMasterHeight, kMasterWidth);

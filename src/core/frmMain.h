@@ -49,6 +49,12 @@ class frmMain : public QMainWindow {
 
  private:
   void BuildMenus();
+  // The items of tblMenu the user may see, then the Help menu; false when
+  // tblMenu could not be read.
+  bool AddMenuItems();
+  // Where the menus themselves lie in the damaged part of the file, the
+  // restore is offered at once; a restored database gives its menus.
+  void OfferRestore();
   bool ReadMenuTree(MenuTree& tree) const;
   void AddHelpMenu();
   void AddStatusPanels();

@@ -195,6 +195,11 @@ QString TemplateBackupPath(const QString& languageID) {
 }
 
 bool BackupDatabase(QWidget* owner) {
+  // A damaged file makes no backup.
+  if (DbConnection && DbConnection->Damaged()) {
+    MsgBox(DbConnection->DamagedText(), MsgIcon::Critical, MsgButtons::OkOnly, AppTitle, owner);
+    return false;
+  }
   QString file = Ui::Instance().GetSaveFileName(QString(), SuggestedFile(), kFilter, owner);
   if (file.isEmpty()) return false;  // cancelled
   const QFileInfo chosen(file);

@@ -1,5 +1,6 @@
 #include "core/modCommon.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -65,6 +66,15 @@ int SystemDefaultLcid() {
   return 1033;
 }
 
+namespace {
+
+const QString kShippedLanguage = QStringLiteral(":/shipped/Language/1033.ini");
+// The program's own messages start here; the keys below keep the empty
+// text a language file leaves them.
+constexpr int kFirstMessage = 1201;
+
+}  // namespace
+
 QString GetLanguageFile(const QString& lcidText, QString* unreadable) {
   bool ok = false;
   const int parsed = TrimAll(lcidText).toInt(&ok);
@@ -75,15 +85,26 @@ QString GetLanguageFile(const QString& lcidText, QString* unreadable) {
     path = ProgramFolder::File("Language/1033.ini");
     LanguageID = "1033";
   }
-  // A file without the program's title is no language file.
-  if (!GetLangString(1000, path).isEmpty()) return path;
+  if (QFileInfo(path).isFile() && QFile(path).open(QIODevice::ReadOnly)) return path;
   if (unreadable) *unreadable = path;
   LanguageID = "1033";
-  return QStringLiteral(":/shipped/Language/1033.ini");
+  return kShippedLanguage;
+}
+
+QStringList MissingMessageKeys(const QString& file) {
+  QStringList missing;
+  const QStringList present = Ini::Keys(file, "Language");
+  for (const QString& key : Ini::Keys(kShippedLanguage, "Language"))
+    if (key.toInt() >= kFirstMessage && !present.contains(key, Qt::CaseInsensitive))
+      missing << key;
+  return missing;
 }
 
 QString GetLangString(int key, const QString& file) {
-  return GetIniString("Language", QString::number(key), file.isEmpty() ? LanguageFile : file);
+  const QString name = QString::number(key);
+  const QString text = GetIniString("Language", name, file.isEmpty() ? LanguageFile : file);
+  if (!text.isEmpty() || key < kFirstMessage) return text;
+  return GetIniString("Language", name, kShippedLanguage);
 }
 
 QString ReplaceParams(const QString& text, const QStringList& values) {

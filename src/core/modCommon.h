@@ -28,14 +28,20 @@ QString TrimAll(const QString& s);
 // Path of Language/<LCID>.ini in the program folder for an LCID given as
 // text (empty or not a number: the system's default LCID); falls back to
 // Language/1033.ini when that file is absent, and to the English texts
-// built into the program when that file gives no texts (*unreadable then
-// names it). Sets LanguageID.
+// built into the program when that one is absent too or cannot be opened
+// (*unreadable then names it). A file that opens is used whatever it holds.
+// Sets LanguageID.
 QString GetLanguageFile(const QString& lcidText, QString* unreadable = nullptr);
+
+// The keys of the program's own messages (1201 and up) that file lacks.
+QStringList MissingMessageKeys(const QString& file);
 
 // The system's default LCID, from its locale.
 int SystemDefaultLcid();
 
 // Text of a key in [Language] of file, or of LanguageFile when file is empty.
+// A message of the program's own (1201 and up) that the file leaves empty
+// reads the English text built into the program.
 QString GetLangString(int key, const QString& file = QString());
 
 // Fills "@1", "@2", ... with the values, in order, every occurrence.

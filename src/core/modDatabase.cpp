@@ -1,5 +1,6 @@
 #include "core/modDatabase.h"
 
+#include <QDir>
 #include <algorithm>
 #include <functional>
 
@@ -15,19 +16,29 @@ namespace {
 
 constexpr int kNoConnection = 1208;
 constexpr int kNulCharacter = 1271;
+constexpr int kDamaged = 1277;
+
+// The error of a failed write, which its caller shows: a damage it names
+// needs no telling by a later read.
+bool WriteFailed(QString* error) {
+  if (error) *error = DbConnection->LastError();
+  if (DbConnection->Damaged()) DbConnection->TakeDamageNotice();
+  return false;
+}
 
 }  // namespace
 
 std::unique_ptr<Connection> ConnectDatabase(const QString& serverType,
                                             const QString& dataBaseName,
                                             const QString& password, const QString& serverName,
-                                            const QString& userID) {
+                                            const QString& userID, int* errorCode) {
+  if (errorCode) *errorCode = 0;
   if (serverType == "SQLSERVER")
     return Connection::OpenOdbc(
         Connection::SqlServerConnectionString(serverName, dataBaseName, userID, password));
   if (serverType == "ACCESS") {
     if (dataBaseName.isEmpty()) return nullptr;
-    return Connection::OpenSqlite(ProgramFolder::File(dataBaseName));
+    return Connection::OpenSqlite(ProgramFolder::File(dataBaseName), nullptr, errorCode);
   }
   return nullptr;
 }
@@ -39,6 +50,16 @@ bool OpenConnection(const QString& serverType, const QString& dataBaseName,
 
 void CloseConnection() { DbConnection.reset(); }
 
+QString ReadFailureText() {
+  const QString error = DbConnection->LastError();
+  if (!DbConnection->Damaged() || error != DbConnection->DamagedText()) return error;
+  return DbConnection->TakeDamageNotice() ? error : QString();
+}
+
+QString DamagedDatabaseText(const QString& file) {
+  return ReplaceParams(GetLangString(kDamaged), {QDir::toNativeSeparators(file)});
+}
+
 Connection* ConnectionOrError(QString* error) {
   if (!DbConnection && error) *error = GetLangString(kNoConnection);
   return DbConnection.get();
@@ -46,16 +67,17 @@ Connection* ConnectionOrError(QString* error) {
 
 namespace {
 
-// Runs read on DbConnection; a failure shows its error in a critical box.
-bool ShownRead(const QString& sql, const std::function<bool(QString* error)>& read) {
+// Runs read on DbConnection; a failure shows its error in a critical box,
+// except a damage of the file the user was told of already.
+bool ShownRead(const std::function<bool()>& read) {
   QString error;
   if (!DbConnection)
     error = GetLangString(kNoConnection);
-  else if (sql.contains(QChar(0)))
-    error = GetLangString(kNulCharacter);
-  else if (read(&error))
+  else if (read())
     return true;
-  MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, AppTitle);
+  else
+    error = ReadFailureText();
+  if (!error.isEmpty()) MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, AppTitle);
   return false;
 }
 
@@ -63,20 +85,12 @@ bool ShownRead(const QString& sql, const std::function<bool(QString* error)>& re
 
 bool OpenRecordset(const QString& sql, Recordset& rs, int /*lockType*/) {
   rs.Close();
-  return ShownRead(sql, [&](QString* error) {
-    if (rs.Open(sql, *DbConnection)) return true;
-    *error = rs.LastError();
-    return false;
-  });
+  return ShownRead([&] { return rs.Open(sql, *DbConnection); });
 }
 
 bool OpenColumns(const QString& sql, QStringList* names) {
   names->clear();
-  return ShownRead(sql, [&](QString* error) {
-    if (DbConnection->QueryColumns(sql, names)) return true;
-    *error = DbConnection->LastError();
-    return false;
-  });
+  return ShownRead([&] { return DbConnection->QueryColumns(sql, names); });
 }
 
 std::shared_ptr<PagedQuery> OpenPagedQuery(const QString& query, const QString& orderBy) {
@@ -126,8 +140,7 @@ bool ExecuteSQL(const QString& sql, QString* error, int* rowsAffected) {
     return false;
   }
   if (DbConnection->Execute(NullLiteralsToNull(sql), rowsAffected)) return true;
-  if (error) *error = DbConnection->LastError();
-  return false;
+  return WriteFailed(error);
 }
 
 RepeatedSQL::RepeatedSQL(const QString& sql) : holdsNul_(sql.contains(QChar(0))) {
@@ -148,8 +161,7 @@ bool RepeatedSQL::Execute(const QVariantList& values, QString* error) const {
     return false;
   }
   if (DbConnection->ExecuteRepeated(sql_, values)) return true;
-  if (error) *error = DbConnection->LastError();
-  return false;
+  return WriteFailed(error);
 }
 
 QString SqlStr(const QString& text) {

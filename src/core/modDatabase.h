@@ -11,19 +11,28 @@
 
 namespace rd {
 
-// A new connection for the settings: "ACCESS" is a database file in the
+// A new connection for the settings (*errorCode, when given, gets SQLite's
+// result code of a failure, 0 for any other): "ACCESS" is a database file in the
 // program folder, "SQLSERVER" a server (compared exactly); null on any
 // failure or any other type. Leaves DbConnection alone.
 std::unique_ptr<Connection> ConnectDatabase(const QString& serverType,
                                             const QString& dataBaseName,
                                             const QString& password, const QString& serverName,
-                                            const QString& userID);
+                                            const QString& userID, int* errorCode = nullptr);
 
 // Replaces DbConnection by a new connection made by DatabaseConnector;
 // true when it is open. A failure leaves DbConnection null and shows nothing.
 bool OpenConnection(const QString& serverType, const QString& dataBaseName,
                     const QString& password, const QString& serverName, const QString& userID);
 void CloseConnection();
+
+// The error of the last failed read on DbConnection, to be shown; "" when
+// it met a damage of the file that the user has been told of already.
+QString ReadFailureText();
+
+// Message 1277: the database file is damaged; file named as the system
+// writes paths.
+QString DamagedDatabaseText(const QString& file);
 
 // DbConnection; null, with text 1208 in *error (when given), when no
 // database is open.

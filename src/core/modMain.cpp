@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "core/DatabaseConnector.h"
 #include "core/Globals.h"
 #include "core/StartupSteps.h"
 #include "core/SystemTables.h"
@@ -12,6 +13,24 @@
 #include "platform/ui/Ui.h"
 
 namespace rd {
+namespace {
+
+constexpr int kCannotOpen = 1031;
+constexpr int kBusy = 1275;
+constexpr int kSqliteBusy = 5, kSqliteLocked = 6, kSqliteCorrupt = 11;
+
+// Why the database did not open, as far as SQLite said; a file that is no
+// database at all is not called damaged.
+QString OpenFailureText(const QString& dataBaseName) {
+  switch (DatabaseConnector::LastFailureCode()) {
+    case kSqliteBusy:
+    case kSqliteLocked: return GetLangString(kCannotOpen) + '\n' + GetLangString(kBusy);
+    case kSqliteCorrupt: return DamagedDatabaseText(ProgramFolder::File(dataBaseName));
+    default: return GetLangString(kCannotOpen);
+  }
+}
+
+}  // namespace
 
 StartupOutcome Main(StartupSteps& steps) {
   UserInfo = std::make_unique<clsUserInfo>();
@@ -22,6 +41,9 @@ StartupOutcome Main(StartupSteps& steps) {
   if (!unreadable.isEmpty())
     MsgBox(ReplaceParams(GetLangString(1272), {unreadable}), MsgIcon::Exclamation,
            MsgButtons::OkOnly, AppTitle);
+  else if (const int lacking = MissingMessageKeys(LanguageFile).size(); lacking > 0)
+    MsgBox(ReplaceParams(GetLangString(1279), {LanguageFile, QString::number(lacking)}),
+           MsgIcon::Exclamation, MsgButtons::OkOnly, AppTitle);
 
   ServerType = GetIniString("System", "ServerType", ConfigFile);
   const QString serverName = GetIniString("System", "ServerName", ConfigFile);
@@ -32,13 +54,14 @@ StartupOutcome Main(StartupSteps& steps) {
   if (!OpenConnection(ServerType, dataBaseName, password, serverName, userID)) {
     const bool offered = ServerType == "SQLSERVER" && steps.ShowConnect();
     if (!offered)
-      MsgBox(GetLangString(1031), MsgIcon::Exclamation, MsgButtons::OkOnly, AppTitle);
+      MsgBox(OpenFailureText(dataBaseName), MsgIcon::Exclamation, MsgButtons::OkOnly, AppTitle);
     if (!DbConnection) {
       ReleaseGlobals();
       return StartupOutcome::Failed;
     }
   }
   if (const QString missing = MissingSystemTable(); !missing.isEmpty()) {
+    DbConnection->TakeDamageNotice();
     MsgBox(missing, MsgIcon::Critical, MsgButtons::OkOnly, AppTitle);
     ReleaseGlobals();
     return StartupOutcome::Failed;

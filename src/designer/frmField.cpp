@@ -25,7 +25,10 @@ frmField::frmField(QWidget* parent) : BrowseWindow(parent) {
   CloseOnEscape();
 }
 
-void frmField::InitControl() { BuildListToolbar(); }
+bool frmField::InitControl() {
+  BuildListToolbar();
+  return true;
+}
 
 QString frmField::TableFilter() const {
   return "TableName='" + SqlStr(tableName_) + "'";

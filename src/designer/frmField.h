@@ -20,7 +20,7 @@ class frmField : public BrowseWindow {
   QString TableName() const { return tableName_; }
   void SetTableName(const QString& name) { tableName_ = name; }
 
-  void InitControl() override;
+  bool InitControl() override;
   // Lists the table's rows, narrowed by a non-blank filter; false, with
   // the database's error shown and the list kept, when the query fails.
   bool RefreshData(const QString& filter = QString()) override;

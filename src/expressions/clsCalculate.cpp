@@ -3,6 +3,7 @@
 #include <QHash>
 
 #include "core/Globals.h"
+#include "core/SystemTables.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "expressions/EditorFields.h"
@@ -97,6 +98,7 @@ QString clsCalculate::GetAutoValue(const TagCall& call) {
   const auto rsName = call.Text(1), field = call.Text(2), commit = call.Text(3),
              format = call.Text(4);
   if (!rsName || !field || !commit || !format || !DbConnection) return QString();
+  if (!CheckSystemTables({QStringLiteral("tblBillID")})) return QString();
   QString error;
   std::optional<qint64> currID;
   if (*commit != QLatin1String("True")) {

@@ -29,7 +29,10 @@ frmUser::frmUser(QWidget* parent) : BrowseWindow(parent) {
   CloseOnEscape();
 }
 
-void frmUser::InitControl() { BuildListToolbar(); }
+bool frmUser::InitControl() {
+  BuildListToolbar();
+  return true;
+}
 
 bool frmUser::RefreshData(const QString& filter) {
   QString sql = QStringLiteral("select * from tblUser ");

@@ -13,7 +13,7 @@ class frmUser : public BrowseWindow {
   explicit frmUser(QWidget* parent = nullptr);
 
   // The fixed toolbar: captions, tips and pictures from the button keys.
-  void InitControl() override;
+  bool InitControl() override;
   // Lists tblUser, narrowed by a non-blank filter; false, with the
   // database's error shown and the list kept, when the query fails.
   bool RefreshData(const QString& filter = QString()) override;

@@ -65,7 +65,7 @@ class FakeWindow : public QWidget, public rd::ModuleWindow {
     return RefreshData(QString());
   }
 
-  void InitControl() override {}
+  bool InitControl() override { return true; }
   bool RefreshData(const QString& filter) override {
     filters << filter;
     if (!answer) return false;

@@ -64,8 +64,7 @@ std::unique_ptr<rd::frmSingleTable> Open(const QString& moduleName, const QStrin
   w->SetModuleName(moduleName);
   w->SetRsName(rsName);
   w->setWindowTitle(moduleName);
-  w->InitControl();
-  w->RefreshData();
+  if (w->InitControl()) w->RefreshData();
   return w;
 }
 

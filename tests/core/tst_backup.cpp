@@ -43,7 +43,7 @@ class DialogUi : public ScriptedUi {
 // A browse window that counts its reads.
 class ListWindow : public QWidget, public ModuleWindow {
  public:
-  void InitControl() override {}
+  bool InitControl() override { return true; }
   bool RefreshData(const QString&) override {
     users << UserCount();
     return true;

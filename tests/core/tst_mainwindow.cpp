@@ -34,7 +34,10 @@ namespace fake {
 class Recording : public rd::ModuleWindow {
  public:
   QStringList calls;
-  void InitControl() override { calls << "InitControl " + members(); }
+  bool InitControl() override {
+    calls << "InitControl " + members();
+    return true;
+  }
   bool RefreshData(const QString& filter) override {
     calls << "RefreshData(" + filter + ") " + members();
     return true;

@@ -212,13 +212,11 @@ class TestCoreStartup : public QObject {
     QCOMPARE(LanguageID, id);
   }
 
-  // A language file that gives no texts falls back to the English texts
+  // A language file that cannot be opened falls back to the English texts
   // built into the program, and start-up says so once.
   void damagedLanguageFile_data() {
     QTest::addColumn<QByteArray>("content");  // "dir" makes a folder of that name
     QTest::newRow("missing") << QByteArray();
-    QTest::newRow("empty") << QByteArray("");
-    QTest::newRow("not an INI file") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
     QTest::newRow("a folder") << QByteArray("dir");
   }
   void damagedLanguageFile() {
@@ -245,6 +243,45 @@ class TestCoreStartup : public QObject {
     QCOMPARE(ui_->boxes[0].title, QString("RecordDesk"));
     QCOMPARE(ui_->boxes[0].text, "The language file " + path +
                                      " cannot be read. The program shows its own English texts.");
+  }
+
+  // A chosen file that opens stays the language, whatever it lacks: the
+  // program's own messages it lacks read the built-in English and are
+  // counted once at start-up; the other keys keep their empty text.
+  void languageFileLackingTexts_data() {
+    QTest::addColumn<QByteArray>("content");
+    QFile shipped(":/shipped/Language/1033.ini");
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QByteArray all = shipped.readAll();
+    QTest::newRow("cut in half") << all.left(all.size() / 2);
+    QTest::newRow("empty") << QByteArray("");
+    QTest::newRow("not an INI file") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+  }
+  void languageFileLackingTexts() {
+    QFETCH(QByteArray, content);
+    corefixture::Folder folder({{"ServerType", "ACCESS"},
+                                {"DataBaseName", "RecordDesk.db"},
+                                {"Language", "2052"}});
+    const QString path = folder.Program().File("Language/2052.ini");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    f.close();
+    const QString shipped = ":/shipped/Language/1033.ini";
+    const QStringList missing = MissingMessageKeys(path);
+    QVERIFY(!missing.isEmpty() && missing.contains("1277"));
+
+    RecordedSteps steps;
+    steps.loginAccepts = true;
+    QCOMPARE(Main(steps), StartupOutcome::Running);
+    QCOMPARE(LanguageFile, path);
+    QCOMPARE(LanguageID, QString("2052"));
+    QCOMPARE(ui_->boxes.size(), 1);
+    QCOMPARE(ui_->boxes[0].text,
+             ReplaceParams(GetLangString(1279, shipped), {path, QString::number(missing.size())}));
+    QCOMPARE(GetLangString(1277), GetLangString(1277, shipped));
+    QVERIFY(!GetLangString(1277).isEmpty());
+    if (!Ini::Keys(path, "Language").contains("1014")) QCOMPARE(GetLangString(1014), QString());
   }
 
   // A database that lacks what start-up reads is named, once, and nobody

@@ -49,7 +49,7 @@ class Opener : public QWidget, public rd::ModuleWindow {
     RefreshData();
     refreshes = 0;
   }
-  void InitControl() override {}
+  bool InitControl() override { return true; }
   bool RefreshData(const QString& filter = QString()) override {
     ++refreshes;
     rd::RecordSource source;

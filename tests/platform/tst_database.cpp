@@ -257,6 +257,36 @@ class TestDatabase : public QObject {
     QCOMPARE(r.Cell(0, 1), QVariant(6LL));
   }
 
+  // A read runs only the pragmas that report; every other, however it is
+  // written, is refused and changes nothing.
+  void readsRunOnlyReportingPragmas_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("with =") << "pragma max_page_count=1" << false;
+    QTest::newRow("mode with =") << "pragma locking_mode=exclusive" << false;
+    QTest::newRow("reader given a value") << "pragma user_version(7)" << false;
+    QTest::newRow("schema and quotes") << "PRAGMA main.\"max_page_count\" = 1" << false;
+    QTest::newRow("writer without value") << "pragma incremental_vacuum" << false;
+    QTest::newRow("optimize") << "pragma optimize" << false;
+    QTest::newRow("checkpoint") << "pragma wal_checkpoint" << false;
+    QTest::newRow("table_info") << "pragma table_info(t)" << true;
+    QTest::newRow("user_version") << "pragma user_version" << true;
+    QTest::newRow("page_count") << "pragma main.page_count" << true;
+  }
+  void readsRunOnlyReportingPragmas() {
+    if (odbc_) QSKIP("the rule of the SQLite file connection");
+    QFETCH(QString, sql);
+    QFETCH(bool, runs);
+    rd::QueryResult r;
+    QCOMPARE(db_->Query(sql, &r), runs);
+    if (!runs) QVERIFY2(db_->LastError().contains("Only queries"), qPrintable(db_->LastError()));
+    QVERIFY(db_->Query("pragma user_version", &r));
+    QCOMPARE(r.Cell(0, 0), QVariant(0LL));
+    // No page limit was set: the file still grows.
+    QVERIFY2(db_->Execute("insert into t (Name) values (hex(zeroblob(20000)))"),
+             qPrintable(db_->LastError()));
+  }
+
   void queryColumnsAsTyped_data() {
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QStringList>("columns");

@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include "core/DatabaseConnector.h"
 #include "core/Globals.h"
 #include "core/modDatabase.h"
 
@@ -11,8 +12,8 @@ SampleDatabase::SampleDatabase() {
   rd::ConfigFile = folder_.File("Config.ini");
   rd::LanguageFile = folder_.File("Language/1033.ini");
   rd::ServerType = "ACCESS";
-  rd::DbConnection = rd::Connection::OpenSqlite(folder_.DatabasePath());
-  QVERIFY(rd::DbConnection);
+  // Opened as start-up opens it, so that it speaks in the program's words.
+  QVERIFY(rd::DatabaseConnector::Open(rd::ServerType, "RecordDesk.db", "", "", ""));
 }
 
 SampleDatabase::~SampleDatabase() {

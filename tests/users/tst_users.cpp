@@ -5,6 +5,7 @@
 
 #include "browse/modToolbar.h"
 #include "core/Globals.h"
+#include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "platform/ini/Ini.h"
 #include "platform/widgets/FlexGrid.h"
@@ -313,6 +314,8 @@ void TestUsers::refusedNames_data() {
   QTest::newRow("blank") << 0 << "" << "   " << "Please enter a user name.";
   QTest::newRow("taken, other case") << 0 << "" << " CLERK " << "already exists";
   QTest::newRow("taken by another user") << 1 << "nobody" << "O'Brien" << "already exists";
+  QTest::newRow("NUL") << 0 << "" << QString("a") + QChar(0) + "'b"
+                       << rd::GetLangString(1271, ":/shipped/Language/1033.ini");
 }
 
 void TestUsers::refusedNames() {

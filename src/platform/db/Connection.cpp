@@ -52,6 +52,24 @@ QStringList fieldNames(const QSqlRecord& record) {
 // Kept statements are dropped all at once past this many distinct texts.
 constexpr size_t kMaxKept = 64;
 
+// Pragmas a read may run: those that only report. The first take a table
+// or index name as their argument; the others set a value when given one.
+const QStringList kNamedReadingPragmas = {"table_info", "table_xinfo", "index_list",
+                                          "index_info", "index_xinfo", "foreign_key_list"};
+const QStringList kBareReadingPragmas = {"page_count",     "page_size",      "user_version",
+                                         "encoding",       "freelist_count", "schema_version",
+                                         "application_id", "data_version"};
+
+bool isReadingPragma(const char* name, const char* value) {
+  const QString pragma = QString::fromUtf8(name).toLower();
+  return kNamedReadingPragmas.contains(pragma) || (!value && kBareReadingPragmas.contains(pragma));
+}
+
+int& busyWait() {
+  static int milliseconds = 5000;
+  return milliseconds;
+}
+
 struct KeptQuery {
   QSqlQuery query;
   int placeholders;
@@ -109,7 +127,11 @@ Connection::~Connection() {
   }
 }
 
-std::unique_ptr<Connection> Connection::OpenSqlite(const QString& path, QString* error) {
+void Connection::SetBusyWait(int milliseconds) { busyWait() = milliseconds; }
+
+std::unique_ptr<Connection> Connection::OpenSqlite(const QString& path, QString* error,
+                                                   int* code) {
+  if (code) *code = 0;
   QFileInfo info(path);
   if (!info.isFile()) {
     if (error) *error = QStringLiteral("The database file does not exist: %1").arg(path);
@@ -121,6 +143,7 @@ std::unique_ptr<Connection> Connection::OpenSqlite(const QString& path, QString*
   c->filePath_ = info.absoluteFilePath();
   c->db_ = QSqlDatabase::addDatabase("QSQLITE", c->name_);
   c->db_.setDatabaseName(c->filePath_);
+  c->db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyWait()));
   if (!c->db_.open()) {
     if (error) *error = errorText(c->db_.lastError());
     return nullptr;
@@ -132,9 +155,11 @@ std::unique_ptr<Connection> Connection::OpenSqlite(const QString& path, QString*
     return nullptr;
   }
   SqliteDialect::RegisterFunctions(c->handle_);
+  sqlite3_set_authorizer(c->handle_, &Connection::Authorize, c.get());
   QueryResult probe;
   if (!c->Query("select count(*) from sqlite_master", &probe)) {
     if (error) *error = c->LastError();
+    if (code) *code = c->LastErrorCode();
     return nullptr;
   }
   return c;
@@ -166,7 +191,34 @@ QString Connection::Dialect(const QString& sql) const {
 }
 
 void Connection::SetSqliteError(const QString& e) {
-  SetError(e, sqlite3_errcode(handle_) & 0xff);
+  const int code = sqlite3_errcode(handle_) & 0xff;
+  if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) {
+    damaged_ = true;
+    SetError(damagedText_, code);
+    return;
+  }
+  SetError(e, code);
+}
+
+int Connection::Authorize(void* self, int action, const char* name, const char* value,
+                          const char*, const char*) {
+  auto* c = static_cast<Connection*>(self);
+  if (!c->preparingRead_ || action != SQLITE_PRAGMA || isReadingPragma(name, value))
+    return SQLITE_OK;
+  c->pragmaRefused_ = true;
+  return SQLITE_DENY;
+}
+
+bool Connection::TakeDamageNotice() {
+  if (!damaged_ || damageTold_) return false;
+  damageTold_ = true;
+  return true;
+}
+
+bool Connection::RefuseWhenDamaged() {
+  if (!damaged_) return false;
+  SetError(damagedText_, SQLITE_CORRUPT);
+  return true;
 }
 
 bool Connection::Prepare(QSqlQuery& q, const QString& sql) {
@@ -186,6 +238,10 @@ bool Connection::ExecuteBound(const QString& sql, const QVariantList& values,
                               int* rowsAffected) {
   if (!db_.isOpen()) {
     SetError(QStringLiteral("The connection is closed."));
+    return false;
+  }
+  if (RefuseWhenDamaged()) {
+    if (depth_ > 0) failed_ = true;
     return false;
   }
   const bool ok = sqlite_ ? ExecuteSqlite(sql, values, rowsAffected)
@@ -252,7 +308,7 @@ bool Connection::CanRepeat() const { return db_.isOpen(); }
 
 bool Connection::ExecuteRepeated(const QString& sql, const QVariantList& values,
                                  int* rowsAffected) {
-  if (depth_ == 0 || !db_.isOpen()) return ExecuteBound(sql, values, rowsAffected);
+  if (depth_ == 0 || !db_.isOpen() || damaged_) return ExecuteBound(sql, values, rowsAffected);
   const bool ok = sqlite_ ? RepeatSqlite(sql, values, rowsAffected)
                           : RepeatOdbc(sql, values, rowsAffected);
   if (!ok) failed_ = true;
@@ -311,6 +367,7 @@ bool Connection::QueryColumns(const QString& sql, QStringList* names) {
     *names = r.columns;
     return true;
   }
+  if (!CanRead(sql)) return false;
   if (sqlite_) {
     SqliteStatement stmt = PrepareQuery(sql);
     if (!stmt) return false;
@@ -324,11 +381,20 @@ bool Connection::QueryColumns(const QString& sql, QStringList* names) {
   return true;
 }
 
-bool Connection::Read(const QString& sql, QueryResult* out) {
+bool Connection::CanRead(const QString& sql) {
   if (!db_.isOpen()) {
     SetError(QStringLiteral("The connection is closed."));
     return false;
   }
+  if (sql.contains(QChar(0))) {
+    SetError(nulText_);
+    return false;
+  }
+  return true;
+}
+
+bool Connection::Read(const QString& sql, QueryResult* out) {
+  if (!CanRead(sql)) return false;
   return sqlite_ ? QuerySqlite(sql, out) : QueryOdbc(sql, out);
 }
 
@@ -344,7 +410,14 @@ bool Connection::TakeColumns(const QStringList& names, QueryResult* out) {
 
 SqliteStatement Connection::PrepareQuery(const QString& sql) {
   QString error;
+  preparingRead_ = true;
+  pragmaRefused_ = false;
   SqliteStatement stmt = PrepareSqlite(handle_, Dialect(sql), &error);
+  preparingRead_ = false;
+  if (pragmaRefused_) {
+    SetError(kOnlyQueries);
+    return nullptr;
+  }
   if (!stmt) {
     SetSqliteError(error);
     return nullptr;
@@ -458,6 +531,10 @@ void Connection::Rollback() {
 }
 
 bool Connection::BeginTrans() {
+  if (RefuseWhenDamaged()) {
+    if (depth_ > 0) failed_ = true;
+    return false;
+  }
   if (depth_ == 0) {
     failed_ = false;
     if (!Begin()) return false;

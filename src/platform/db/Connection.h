@@ -27,8 +27,14 @@ class Connection {
   virtual ~Connection();
 
   // Fails (null) when the file is missing or is not a database; never
-  // creates or alters the file.
-  static std::unique_ptr<Connection> OpenSqlite(const QString& path, QString* error = nullptr);
+  // creates or alters the file. *code gets SQLite's primary result code of
+  // the failure (SQLITE_BUSY while another program holds the file locked),
+  // 0 when the file is missing.
+  static std::unique_ptr<Connection> OpenSqlite(const QString& path, QString* error = nullptr,
+                                                int* code = nullptr);
+  // How long a SQLite connection opened later waits for another program's
+  // lock before it fails with SQLITE_BUSY.
+  static void SetBusyWait(int milliseconds);
   static std::unique_ptr<Connection> OpenOdbc(const QString& connectionString,
                                               QString* error = nullptr);
   // A FreeTDS connection string; every value brace-quoted.
@@ -69,8 +75,21 @@ class Connection {
   QString LastError() const { return lastError_; }
   // SQLite's primary result code of the last failure (SQLITE_BUSY,
   // SQLITE_CORRUPT, ...); 0 where the program refused the statement itself
-  // or the database is reached through ODBC.
+  // or the database is reached through ODBC. A write refused because the
+  // file is damaged keeps SQLITE_CORRUPT.
   int LastErrorCode() const { return lastErrorCode_; }
+  // Set once a statement found the file damaged (SQLITE_CORRUPT,
+  // SQLITE_NOTADB). From then on every write and every transaction is
+  // refused with DamagedText(), as is every read that meets the damage;
+  // other reads still run.
+  bool Damaged() const { return damaged_; }
+  // True the first time it is asked after the damage was found: whoever
+  // tells the user of it tells once.
+  bool TakeDamageNotice();
+  // The owner's words for the damage and for a NUL in a read.
+  void SetDamagedText(const QString& text) { damagedText_ = text; }
+  QString DamagedText() const { return damagedText_; }
+  void SetNulText(const QString& text) { nulText_ = text; }
   bool IsSqlite() const { return sqlite_; }
   QString FilePath() const { return filePath_; }
   // The statement as this database must see it (SQLite rewrites a few
@@ -88,6 +107,8 @@ class Connection {
   struct Kept;  // the statements ExecuteRepeated keeps prepared, by text
   // Sets the error with the result code SQLite holds for it.
   void SetSqliteError(const QString& e);
+  // False, with DamagedText() as the error, once the file is damaged.
+  bool RefuseWhenDamaged();
   bool Prepare(class QSqlQuery& q, const QString& sql);
   bool ExecuteSqlite(const QString& sql, const QVariantList& values, int* rowsAffected);
   bool ExecuteOdbc(const QString& sql, const QVariantList& values, int* rowsAffected);
@@ -97,7 +118,13 @@ class Connection {
   // Reads what an executed ODBC query answered.
   bool Finish(class QSqlQuery& q, bool executed, int* rowsAffected);
   void ReleaseKept();
+  // False, the error set, when the database is closed or sql holds a NUL.
+  bool CanRead(const QString& sql);
   bool Read(const QString& sql, QueryResult* out);
+  // SQLite's authorizer: while a read is prepared, refuses every pragma
+  // but those that only report.
+  static int Authorize(void* self, int action, const char* name, const char* value,
+                       const char* database, const char* trigger);
   bool QuerySqlite(const QString& sql, QueryResult* out);
   bool QueryOdbc(const QString& sql, QueryResult* out);
   // The statement of a query that only reads; null, the error set, otherwise.
@@ -118,6 +145,12 @@ class Connection {
   QString filePath_;
   QString lastError_;
   int lastErrorCode_ = 0;
+  bool preparingRead_ = false;
+  bool pragmaRefused_ = false;
+  bool damaged_ = false;
+  bool damageTold_ = false;
+  QString damagedText_ = QStringLiteral("The database file is damaged.");
+  QString nulText_ = QStringLiteral("A value holds the character NUL.");
   int depth_ = 0;
   bool failed_ = false;
   std::unique_ptr<Kept> kept_;

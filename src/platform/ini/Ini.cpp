@@ -130,6 +130,23 @@ QString Ini::Read(const QString& file, const QString& section, const QString& ke
   return QString("");
 }
 
+QStringList Ini::Keys(const QString& file, const QString& section) {
+  QStringList keys;
+  bool inSection = false;
+  for (const Line& raw : load(file).lines) {
+    const QString line = decode(raw.text);
+    QString s = sectionOf(line);
+    if (!s.isNull()) {
+      if (inSection) break;
+      inSection = s.compare(section.trimmed(), Qt::CaseInsensitive) == 0;
+      continue;
+    }
+    const qsizetype eq = line.indexOf('=');
+    if (inSection && eq > 0) keys << line.left(eq).trimmed();
+  }
+  return keys;
+}
+
 bool Ini::Write(const QString& file, const QString& section, const QString& key,
                 const QString& value) {
   if (holdsLineBreak(section) || holdsLineBreak(key) || holdsLineBreak(value)) return false;

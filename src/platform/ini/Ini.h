@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 namespace rd {
 
@@ -19,6 +20,8 @@ class Ini {
   static constexpr int MaxValueBytes = 254;
 
   static QString Read(const QString& file, const QString& section, const QString& key);
+  // The keys of the first section of that name, as written, in file order.
+  static QStringList Keys(const QString& file, const QString& section);
   static bool Write(const QString& file, const QString& section, const QString& key,
                     const QString& value);
 };
