@@ -157,7 +157,7 @@ QModelIndex FlexGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
   if (target.row() < top)
     first = target.row();
   else if (target.row() >= top + rows - 1)
-    first = std::max(0, target.row() - rows + 2);
+    first = std::max(0, target.row() - rows + 1);
   if (!ReadView(first)) return currentIndex();
   if (model_->rowCount() == 0) return QModelIndex();
   return model_->index(std::min(target.row(), model_->rowCount() - 1), target.column());

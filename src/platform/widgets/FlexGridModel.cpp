@@ -10,10 +10,11 @@ namespace rd {
 
 namespace {
 
-// A cell as a sort sees it: empty, a number, or a text as SQLite's NOCASE
-// compares it (UTF-8 bytes, ASCII letters folded to lower case).
+// A cell as a sort sees it, in SQLite's order: NULL, empty, a number, or
+// a text as NOCASE compares it (UTF-8 bytes, ASCII letters folded to lower
+// case).
 struct CellKey {
-  enum Kind { Empty, Number, Text } kind = Empty;
+  enum Kind { Null, Empty, Number, Text } kind = Empty;
   double value = 0;
   QByteArray text;
   double id = 0;
@@ -364,12 +365,16 @@ void FlexGridModel::SortInMemory(int col, Qt::SortOrder order) {
     CellKey& key = keys[r];
     if (idCol > 0 && idCol != col) key.id = CellText(r, idCol).toDouble();
     const QString text = CellText(r, col);
-    if (text.isEmpty()) continue;
+    int at = 0;
+    const QueryResult* bound = cols_[col].field >= 0 ? Record(At(r), &at) : nullptr;
+    if (text.isEmpty()) {
+      if (bound && bound->Cell(at, cols_[col].field).isNull()) key.kind = CellKey::Null;
+      continue;
+    }
     bool number = IsBoundNumber(r, col);
     if (number) {
-      int at = 0;
-      key.value = Record(At(r), &at)->Cell(at, cols_[col].field).toDouble();
-    } else if (At(r) < 0 || cols_[col].field < 0) {
+      key.value = bound->Cell(at, cols_[col].field).toDouble();
+    } else if (!bound) {
       key.value = QLocale::c().toDouble(text, &number);
     }
     key.kind = number ? CellKey::Number : CellKey::Text;

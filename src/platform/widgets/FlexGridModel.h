@@ -26,7 +26,7 @@ namespace rd {
 // not read shows empty. Whatever writes the data rows (a cell of a data
 // row, AddItem, RemoveItem, MoveRow, SetRows) first reads every row, and
 // the grid is then an ordinary one; a sort reads the rows again in the
-// database's order. Sorts order empty cells (NULL or "") first, then
+// database's order. Sorts order NULL, then empty cells, first, then
 // numbers by value (a text written into a cell counts when it is one),
 // then texts by their UTF-8 bytes with ASCII letters folded, then the ID
 // column; descending is the exact reverse.
