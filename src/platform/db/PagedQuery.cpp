@@ -69,21 +69,21 @@ std::shared_ptr<PagedQuery> PagedQuery::Open(ConnectionSource connection, Syntax
   paged->query_ = query;
   paged->orderBy_ = orderBy;
   // The first page names the columns, even of an empty result.
-  QueryResult first;
-  if (!paged->ReadPage(0, &first)) {
+  auto first = std::make_shared<QueryResult>();
+  if (!paged->ReadPages(0, 0, first.get())) {
     *failure = paged->failure_;
     return nullptr;
   }
-  paged->columns_ = first.columns;
-  for (int i = 0; i < first.columns.size() && paged->idColumn_ < 0; ++i)
-    if (first.columns[i].compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0)
+  paged->columns_ = first->columns;
+  for (int i = 0; i < first->columns.size() && paged->idColumn_ < 0; ++i)
+    if (first->columns[i].compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0)
       paged->idColumn_ = i;
   if (!paged->Count()) {
     *failure = paged->failure_;
     return nullptr;
   }
   bool more = false;
-  paged->TakePage(0, first, &more);
+  paged->TakePage(0, {first, 0, 0}, &more);
   return paged;
 }
 
@@ -109,13 +109,13 @@ std::shared_ptr<PagedQuery> PagedQuery::Sorted(int column, bool descending,
       *failure = {db->LastError(), db->LastErrorCode()};
     return nullptr;
   }
-  QueryResult first;
-  if (!sorted->ReadPage(0, &first) || !sorted->Count()) {
+  auto first = std::make_shared<QueryResult>();
+  if (!sorted->ReadPages(0, 0, first.get()) || !sorted->Count()) {
     *failure = sorted->failure_;
     return nullptr;
   }
   bool more = false;
-  sorted->TakePage(0, first, &more);
+  sorted->TakePage(0, {first, 0, 0}, &more);
   return sorted;
 }
 
@@ -124,12 +124,12 @@ bool PagedQuery::Fail(Connection* db) {
   return false;
 }
 
-bool PagedQuery::ReadPage(int page, QueryResult* rows) {
+bool PagedQuery::ReadPages(int firstPage, int lastPage, QueryResult* rows) {
   Connection* db = connection_ ? connection_() : nullptr;
   if (!db) return Fail(nullptr);
-  const int lead = page > 0 ? 1 : 0;
-  const QString sql =
-      PageStatement(syntax_, query_, orderBy_, page * kPageRows - lead, kPageRows + lead + 1);
+  const int lead = firstPage > 0 ? 1 : 0;
+  const QString sql = PageStatement(syntax_, query_, orderBy_, firstPage * kPageRows - lead,
+                                    (lastPage - firstPage + 1) * kPageRows + lead + 1);
   return db->Query(sql, rows) || Fail(db);
 }
 
@@ -151,24 +151,25 @@ QString PagedQuery::RowKey(const QueryResult& rows, int row) const {
   return cells.join(QChar(0x1f));
 }
 
-bool PagedQuery::TakePage(int page, const QueryResult& read, bool* more) {
-  const int lead = page > 0 ? 1 : 0;
-  const int got = read.rowCount() - lead;
+bool PagedQuery::TakePage(int page, const Page& read, bool* more) {
+  const QueryResult& rows = *read.rows;
+  const int lead = read.lead;
+  const int got = rows.rowCount() - lead;
   const auto before = pages_.find(page - 1);
   if (before != pages_.end()) {
     const Page& prev = before->second;
-    if (read.rowCount() == 0 || prev.size != kPageRows ||
-        RowKey(read, 0) != RowKey(*prev.rows, prev.lead + prev.size - 1))
+    if (lead == 0 || rows.rowCount() < lead || prev.size != kPageRows ||
+        RowKey(rows, lead - 1) != RowKey(*prev.rows, prev.lead + prev.size - 1))
       return false;
   }
   const auto after = pages_.find(page + 1);
   if (after != pages_.end() &&
-      (got <= kPageRows || RowKey(read, lead + kPageRows) != RowKey(*after->second.rows,
-                                                                     after->second.lead)))
+      (got <= kPageRows ||
+       RowKey(rows, lead + kPageRows) != RowKey(*after->second.rows, after->second.lead)))
     return false;
   *more = got > kPageRows;
   const int size = std::clamp(got, 0, kPageRows);
-  if (size > 0) pages_[page] = {std::make_shared<QueryResult>(read), lead, size};
+  if (size > 0) pages_[page] = {read.rows, lead, size};
   if (!*more) {
     // The rows end here: the count and the pages beyond follow.
     count_ = page * kPageRows + size;
@@ -181,16 +182,22 @@ PagedQuery::Status PagedQuery::Reach(int first, int last) {
   failure_ = {};
   if (all_) return Status::Read;
   first = std::max(first, 0);
-  int lastPage = std::min(last, count_ - 1) / kPageRows;
   const int firstPage = first / kPageRows;
+  int lastPage = std::min(last, count_ - 1) / kPageRows;
   for (int page = firstPage; page <= lastPage && first < count_; ++page) {
     if (pages_.count(page)) continue;
-    QueryResult read;
-    if (!ReadPage(page, &read)) return Status::Failed;
-    bool more = false;
-    if (!TakePage(page, read, &more)) return Restart(first, last);
-    // Rows added after the count: counted again.
-    if (more && (page + 1) * kPageRows >= count_ && !Count()) return Status::Failed;
+    // The pages missing from here on, read in one statement.
+    int run = page;
+    while (run < lastPage && !pages_.count(run + 1)) ++run;
+    auto read = std::make_shared<QueryResult>();
+    if (!ReadPages(page, run, read.get())) return Status::Failed;
+    bool more = true;
+    for (int lead = page > 0 ? 1 : 0; page <= run && more; ++page, lead += kPageRows) {
+      if (!TakePage(page, {read, lead, 0}, &more)) return Restart(first, last);
+      // Rows added after the count: counted again.
+      if (more && (page + 1) * kPageRows >= count_ && !Count()) return Status::Failed;
+    }
+    --page;
     lastPage = std::min(last, count_ - 1) / kPageRows;
   }
   LetGo(firstPage, lastPage);

@@ -88,11 +88,13 @@ class PagedQuery {
     int lead = 0, size = 0;
   };
   PagedQuery() = default;
-  // A page read with its seam rows; false when it fails.
-  bool ReadPage(int page, QueryResult* rows);
-  // Takes a page read with its seam rows; false when they disagree with a
-  // held neighbour. *more tells whether a row follows the page.
-  bool TakePage(int page, const QueryResult& read, bool* more);
+  // Pages [firstPage, lastPage] read in one statement with a seam row at
+  // each end; false when it fails.
+  bool ReadPages(int firstPage, int lastPage, QueryResult* rows);
+  // Takes a page from rows read, its first row at read.lead; false when
+  // the seam rows disagree with a held neighbour. *more tells whether a row
+  // follows the page.
+  bool TakePage(int page, const Page& read, bool* more);
   bool Count();
   Status Restart(int first, int last);
   void LetGo(int firstPage, int lastPage);
