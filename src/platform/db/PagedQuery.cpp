@@ -90,11 +90,7 @@ std::shared_ptr<PagedQuery> PagedQuery::Open(ConnectionSource connection, Syntax
 std::shared_ptr<PagedQuery> PagedQuery::Sorted(int column, bool descending,
                                                Failure* failure) const {
   *failure = {};
-  std::shared_ptr<PagedQuery> sorted(new PagedQuery);
-  sorted->connection_ = connection_;
-  sorted->syntax_ = syntax_;
-  sorted->columns_ = columns_;
-  sorted->idColumn_ = idColumn_;
+  std::shared_ptr<PagedQuery> sorted(new PagedQuery(Unread()));
   sorted->query_ = SortedQuery(syntax_, query_, int(columns_.size()));
   sorted->orderBy_ = OrderByColumn(syntax_, column + 1, descending, idColumn_ + 1);
   Connection* db = connection_();
@@ -117,6 +113,14 @@ std::shared_ptr<PagedQuery> PagedQuery::Sorted(int column, bool descending,
   bool more = false;
   sorted->TakePage(0, {first, 0, 0}, &more);
   return sorted;
+}
+
+PagedQuery PagedQuery::Unread() const {
+  PagedQuery query = *this;
+  query.pages_.clear();
+  query.all_.reset();
+  query.failure_ = {};
+  return query;
 }
 
 bool PagedQuery::Fail(Connection* db) {
@@ -205,13 +209,7 @@ PagedQuery::Status PagedQuery::Reach(int first, int last) {
 }
 
 PagedQuery::Status PagedQuery::Restart(int first, int last) {
-  PagedQuery fresh;
-  fresh.connection_ = connection_;
-  fresh.syntax_ = syntax_;
-  fresh.query_ = query_;
-  fresh.orderBy_ = orderBy_;
-  fresh.columns_ = columns_;
-  fresh.idColumn_ = idColumn_;
+  PagedQuery fresh = Unread();
   if (!fresh.Count()) {
     failure_ = fresh.failure_;
     return Status::Failed;

@@ -88,6 +88,8 @@ class PagedQuery {
     int lead = 0, size = 0;
   };
   PagedQuery() = default;
+  // The same query with no row read.
+  PagedQuery Unread() const;
   // Pages [firstPage, lastPage] read in one statement with a seam row at
   // each end; false when it fails.
   bool ReadPages(int firstPage, int lastPage, QueryResult* rows);

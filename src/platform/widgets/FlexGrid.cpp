@@ -66,6 +66,9 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
   });
   connect(model_, &FlexGridModel::ReadFailed, this, &FlexGrid::ReadFailed);
   connect(model_, &FlexGridModel::RowsReread, this, &FlexGrid::RowsReread);
+  // Rows read again for a reader elsewhere: the view's rows are read too.
+  connect(model_, &FlexGridModel::RowsReread, this,
+          [this] { ReadView(verticalScrollBar()->value()); });
   connect(model_, &FlexGridModel::RecordCountChanged, this, &FlexGrid::RecordCountChanged);
   // A sort that could not be read leaves the caption's sign as it was.
   connect(model_, &FlexGridModel::SortRefused, this, [this] { sortRefused_ = true; });
