@@ -1,10 +1,13 @@
 #pragma once
-// What the benchmarks measure besides time: resident memory and whether a
-// widget has painted.
+// What the benchmarks measure besides time (resident memory, whether a
+// widget has painted), and the median of repeated timings.
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
 #include <QObject>
+#include <algorithm>
+#include <vector>
 
 namespace benchprobes {
 
@@ -26,5 +29,19 @@ class PaintWatch : public QObject {
     return false;
   }
 };
+
+inline double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// The time one call of run takes, in µs.
+template <class Run>
+double TimeUs(Run run) {
+  QElapsedTimer timer;
+  timer.start();
+  run();
+  return double(timer.nsecsElapsed()) / 1000.0;
+}
 
 }  // namespace benchprobes

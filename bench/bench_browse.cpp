@@ -7,7 +7,6 @@
 #include <sqlite3.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,6 +14,7 @@
 #include <cstdio>
 
 #include "BenchProbes.h"
+#include "BenchSample.h"
 #include "browse/frmSingleTable.h"
 #include "core/Globals.h"
 #include "platform/db/SqlScript.h"
@@ -103,12 +103,7 @@ struct Figures {
 
 // The sample database's scripts and n customers whose codes are not in ID order.
 QStringList SampleScripts(int n) {
-  QStringList scripts;
-  QDir dir(QStringLiteral(RD_SOURCE_DIR "/resources/Database"));
-  for (const QString& f : dir.entryList({"*.sql"}, QDir::Files, QDir::Name)) {
-    QFile file(dir.filePath(f));
-    if (file.open(QIODevice::ReadOnly)) scripts << QString::fromUtf8(file.readAll());
-  }
+  QStringList scripts = benchsample::Scripts();
   scripts << QString(
                  "insert into Customer (Code, Name, City, Phone, Email, CreditLimit, Active, Remark)"
                  " select printf('C%07d', x * 7919 % %1), 'Customer ' || x, 'Town ' || (x % 40),"

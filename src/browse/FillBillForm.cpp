@@ -31,7 +31,9 @@ bool Fail(QWidget* editor, const QString& text) {
 
 bool FillBillForm(QWidget* editor, const QString&, QObject* button, const QString& parameter1,
                   const QString& key, const QString& picked) {
-  EditorFields* fields = editor ? FieldsOf(editor) : nullptr;
+  // The viewer shows a stored bill: a copy would mix another one into it.
+  EditorFields* fields =
+      editor && !editor->inherits("rd::frmMultiView") ? FieldsOf(editor) : nullptr;
   if (!fields) return Fail(editor, GetLangString(1224));
   auto* toolbarButton = qobject_cast<ToolbarButton*>(button);
   auto* grid = editor->findChild<FlexGrid*>(QStringLiteral("vsData"));

@@ -40,6 +40,8 @@ constexpr StandardButton kStandardButtons[] = {
 // The desktop's keys for the standard commands; a key lives on its button,
 // so it works only while the button is on the toolbar.
 QList<QKeySequence> StandardKeys(const QString& key) {
+  if (key == QLatin1String("View"))
+    return {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)};
   if (key == QLatin1String("Add")) return {Qt::Key_Insert, QKeySequence::New};
   if (key == QLatin1String("Modify")) return {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2};
   if (key == QLatin1String("Delete")) return {QKeySequence::Delete};

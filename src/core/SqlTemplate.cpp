@@ -1,5 +1,7 @@
 #include "core/SqlTemplate.h"
 
+#include <algorithm>
+
 #include "core/modDatabase.h"
 
 namespace rd {
@@ -64,6 +66,10 @@ QString SqlTemplate::Fill(const QString& statement, const Values& values) {
 
 SqlTemplate::SqlTemplate(const QString& statement, const QStringList& names) {
   Scan(statement, names);
+  const auto filled = [](const Piece& piece) { return piece.kind == Kind::Filled; };
+  if (!bindable_ || std::any_of(pieces_.cbegin(), pieces_.cend(), filled)) return;
+  for (const Piece& piece : pieces_) shared_ += piece.before + QLatin1Char('?');
+  shared_ += tail_;
 }
 
 void SqlTemplate::Scan(const QString& s, const QStringList& names) {
@@ -168,25 +174,39 @@ QString SqlTemplate::Fill(const QStringList& values) const {
   return out + tail_;
 }
 
+bool SqlTemplate::BindPiece(const Piece& piece, const QString& value, QVariantList& out) const {
+  if (!bindable_) return false;
+  qlonglong number = 0;
+  if (piece.kind == Kind::Quoted)
+    out << literalText(value);
+  else if (piece.kind == Kind::Bare && plainInteger(value, &number))
+    out << QVariant(number);
+  else
+    return false;
+  return true;
+}
+
 SqlTemplate::Bound SqlTemplate::Bind(const QStringList& values) const {
   Bound bound;
   QString& out = bound.sql;
   for (const Piece& piece : pieces_) {
     out += piece.before;
     const QString& value = values[piece.value];
-    qlonglong number = 0;
-    if (bindable_ && piece.kind == Kind::Quoted) {
+    if (BindPiece(piece, value, bound.values))
       out += QLatin1Char('?');
-      bound.values << literalText(value);
-    } else if (bindable_ && piece.kind == Kind::Bare && plainInteger(value, &number)) {
-      out += QLatin1Char('?');
-      bound.values << QVariant(number);
-    } else {
+    else
       AppendFilled(out, piece, value);
-    }
   }
   out += tail_;
   return bound;
+}
+
+bool SqlTemplate::BindShared(const QStringList& values, QVariantList* out) const {
+  out->clear();
+  if (shared_.isEmpty()) return false;
+  for (const Piece& piece : pieces_)
+    if (!BindPiece(piece, values[piece.value], *out)) return false;
+  return true;
 }
 
 }  // namespace rd

@@ -40,6 +40,14 @@ class SqlTemplate {
   };
   Bound Bind(const QStringList& values) const;
 
+  // The statement Bind gives every line whose bare placeholders all get
+  // plain integers, built once; empty when Bind fills some placeholder
+  // whatever its value, so that no two lines need share a text.
+  const QString& Shared() const { return shared_; }
+  // Bind's values for such a line; false when there is no shared
+  // statement or a bare value is not a plain integer.
+  bool BindShared(const QStringList& values, QVariantList* out) const;
+
  private:
   enum class Kind { Filled, Quoted, Bare };
   struct Piece {
@@ -49,10 +57,14 @@ class SqlTemplate {
   };
   void Scan(const QString& statement, const QStringList& names);
   static void AppendFilled(QString& out, const Piece& piece, const QString& value);
+  // Appends the value that takes the place of a "?"; false when the piece
+  // is filled into the text instead.
+  bool BindPiece(const Piece& piece, const QString& value, QVariantList& out) const;
 
   std::vector<Piece> pieces_;
   QString tail_;
   bool bindable_ = true;
+  QString shared_;
 };
 
 }  // namespace rd

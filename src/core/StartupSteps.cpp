@@ -6,6 +6,7 @@
 #include "core/WindowRegistry.h"
 #include "core/frmLogin.h"
 #include "core/frmMain.h"
+#include "platform/widgets/WindowActivation.h"
 
 namespace rd {
 
@@ -24,6 +25,6 @@ bool StartupSteps::ShowLogin(const QString& user, const QString& password) {
   return login.exec() == QDialog::Accepted;
 }
 
-void StartupSteps::ShowMain() { (new frmMain)->showMaximized(); }
+void StartupSteps::ShowMain() { WindowActivation::ShowMaximized(new frmMain); }
 
 }  // namespace rd

@@ -1,18 +1,14 @@
 #include "core/modBackup.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPointer>
 #include <QWidget>
 
 #include "core/DatabaseConnector.h"
 #include "core/DatabaseFile.h"
 #include "core/Globals.h"
-#include "core/MasterDetailEditor.h"
-#include "core/ModuleWindow.h"
-#include "core/RecordEditor.h"
+#include "core/OpenDataWindows.h"
 #include "core/ServerBackupSql.h"
 #include "core/frmConnect.h"
 #include "core/modCommon.h"
@@ -87,23 +83,6 @@ QString SuggestedFile() {
   // A database file's own extension would hide the backup from the filter.
   if (ServerType == "ACCESS") name = QFileInfo(name).completeBaseName();
   return BackupFolder() + ProposedBackupName(name, GetServerDate(ServerType)) + kDefaultSuffix;
-}
-
-// After a restore no window may keep rows of the replaced database: module
-// windows read theirs again, editors and viewers close.
-void ReloadOpenWindows() {
-  QList<QPointer<QWidget>> windows;
-  for (QWidget* w : QApplication::allWidgets())
-    if (dynamic_cast<ModuleWindow*>(w) || dynamic_cast<MasterDetailEditor*>(w) ||
-        dynamic_cast<RecordEditor*>(w))
-      windows << w;
-  for (const QPointer<QWidget>& w : windows) {
-    if (!w) continue;
-    if (dynamic_cast<MasterDetailEditor*>(w.data()) || dynamic_cast<RecordEditor*>(w.data()))
-      w->close();
-    else if (auto* module = dynamic_cast<ModuleWindow*>(w.data()))
-      module->RefreshData(QString());
-  }
 }
 
 // On the server's "master" database: ends every process on the database

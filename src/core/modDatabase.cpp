@@ -133,19 +133,24 @@ bool ExecuteSQL(const QString& sql, QString* error, int* rowsAffected) {
   return false;
 }
 
-bool ExecuteBoundSQL(const QString& sql, const QVariantList& values, QString* error) {
+RepeatedSQL::RepeatedSQL(const QString& sql) : holdsNul_(sql.contains(QChar(0))) {
+  if (!holdsNul_) sql_ = NullLiteralsToNull(sql);
+}
+
+bool RepeatedSQL::Execute(const QVariantList& values, QString* error) const {
   if (!DbConnection) {
     if (error) *error = GetLangString(kNoConnection);
     return false;
   }
   const auto holdsNul = [](const QVariant& v) {
-    return v.typeId() == QMetaType::QString && v.toString().contains(QChar(0));
+    return v.typeId() == QMetaType::QString &&
+           static_cast<const QString*>(v.constData())->contains(QChar(0));
   };
-  if (sql.contains(QChar(0)) || std::any_of(values.cbegin(), values.cend(), holdsNul)) {
+  if (holdsNul_ || std::any_of(values.cbegin(), values.cend(), holdsNul)) {
     if (error) *error = GetLangString(kNulCharacter);
     return false;
   }
-  if (DbConnection->ExecuteRepeated(NullLiteralsToNull(sql), values)) return true;
+  if (DbConnection->ExecuteRepeated(sql_, values)) return true;
   if (error) *error = DbConnection->LastError();
   return false;
 }

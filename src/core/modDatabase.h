@@ -55,10 +55,20 @@ QString NullLiteralsToNull(const QString& sql);
 // done. *rowsAffected, when given, counts the rows the statement changed.
 bool ExecuteSQL(const QString& sql, QString* error = nullptr, int* rowsAffected = nullptr);
 
-// Runs like ExecuteSQL a statement whose "?" are bound to values; inside a
-// transaction DbConnection keeps it prepared for the next run of the same
-// text. A NUL in the statement or in a text value is refused alike.
-bool ExecuteBoundSQL(const QString& sql, const QVariantList& values, QString* error = nullptr);
+// A statement whose "?" are bound to values, run like ExecuteSQL for any
+// number of lines: NullLiteralsToNull and the check of its text are done
+// once, so that a run only binds its values. Inside a transaction
+// DbConnection keeps it prepared for the next run. A NUL in the statement
+// or in a text value is refused alike.
+class RepeatedSQL {
+ public:
+  explicit RepeatedSQL(const QString& sql);
+  bool Execute(const QVariantList& values, QString* error = nullptr) const;
+
+ private:
+  QString sql_;  // as DbConnection runs it
+  bool holdsNul_;
+};
 
 // Text for a quoted SQL literal: quotes doubled, empty text the word null
 // (which ExecuteSQL turns into NULL); the typed text "null" stays text.

@@ -35,26 +35,38 @@ bool TableExists(const QString& tableName) {
   return DbConnection->Query("select * from " + tableName + " where 1=0", &result);
 }
 
-bool DropTable(const QString& tableName) {
-  if (!DbConnection || !TableDdl::IsPlainName(tableName)) return false;
-  return ExecuteSQL("drop table " + tableName);
-}
-
-bool Replace(const QString& tableName, const QString& createStatement, bool dropFirst,
-             QString* error) {
-  if (!DbConnection || !TableDdl::IsPlainName(tableName)) return false;
+namespace {
+// Runs the statements in order, all or none.
+bool RunAll(const QStringList& statements, QString* error) {
+  if (!ConnectionOrError(error)) return false;
   Transaction transaction(*DbConnection);
   if (!transaction.Started()) {
     *error = DbConnection->LastError();
     return false;
   }
-  if (dropFirst && !ExecuteSQL("drop table " + tableName, error)) return false;
-  if (!ExecuteSQL(createStatement, error)) return false;
+  for (const QString& sql : statements)
+    if (!ExecuteSQL(sql, error)) return false;
   if (!transaction.Commit()) {
     *error = DbConnection->LastError();
     return false;
   }
   return true;
+}
+}  // namespace
+
+bool DeleteWithTable(const QString& tableName, QString* error) {
+  const QString deleteDesign = "delete from tbltable where tablename='" + SqlStr(tableName) + "'";
+  const QString name = tableName.trimmed();
+  if (!TableExists(name)) return ExecuteSQL(deleteDesign, error);
+  return RunAll({"drop table " + name, deleteDesign}, error);
+}
+
+bool Replace(const QString& tableName, const QString& createStatement, bool dropFirst,
+             QString* error) {
+  if (!DbConnection || !TableDdl::IsPlainName(tableName)) return false;
+  QStringList statements;
+  if (dropFirst) statements << "drop table " + tableName;
+  return RunAll(statements << createStatement, error);
 }
 
 }  // namespace rd::DesignedTables

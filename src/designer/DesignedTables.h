@@ -17,8 +17,11 @@ std::optional<std::vector<DesignedColumn>> Read(const QString& tableName);
 
 // True when the table can be read; any error counts as no table.
 bool TableExists(const QString& tableName);
-// False on any error; nothing is shown.
-bool DropTable(const QString& tableName);
+
+// Deletes the design of the table and, when the table exists, drops it in
+// the same transaction: on a failure both stay, with the database's error
+// in *error. Nothing is shown.
+bool DeleteWithTable(const QString& tableName, QString* error);
 
 // Drops the old table (when there is one) and runs the create statement
 // in one transaction: a create that fails keeps the old table and its rows.

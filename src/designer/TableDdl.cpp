@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "designer/BareNames.h"
+
 namespace rd {
 
 namespace {
@@ -12,6 +14,9 @@ constexpr int kNoLength = 1242;
 constexpr int kBadDefault = 1243;
 constexpr int kEmptyKey = 1244;
 constexpr int kBadAutoNumber = 1245;
+constexpr int kReservedName = 1246;
+constexpr int kSystemTable = 1247;
+constexpr int kServerAutoNumber = 1248;
 
 bool IsVarchar(const QString& type) { return type.compare(QLatin1String("varchar"), Qt::CaseInsensitive) == 0; }
 
@@ -26,15 +31,28 @@ bool IsTextType(const QString& type) {
   return kTypes.contains(type, Qt::CaseInsensitive);
 }
 
-bool IsTypeName(const QString& type) {
-  static const QRegularExpression re(
+// SQL Server also takes "(max)" as the size of a type.
+bool IsTypeName(const QString& type, bool server) {
+  static const QRegularExpression plain(
       QStringLiteral(R"(^[A-Za-z_][A-Za-z0-9_]*(\s*\(\s*\d+\s*(,\s*\d+\s*)?\))?$)"));
-  return re.match(type).hasMatch();
+  static const QRegularExpression max(QStringLiteral(R"(^[A-Za-z_][A-Za-z0-9_]*\s*\(\s*max\s*\)$)"),
+                                      QRegularExpression::CaseInsensitiveOption);
+  return plain.match(type).hasMatch() || (server && max.match(type).hasMatch());
 }
 
-bool IsWholeNumber(const QString& text) {
+bool IsVarcharLength(const QString& text, bool server) {
   static const QRegularExpression re(QStringLiteral("^\\d+$"));
-  return re.match(text).hasMatch();
+  return re.match(text).hasMatch() ||
+         (server && text.compare(QLatin1String("max"), Qt::CaseInsensitive) == 0);
+}
+
+// The types SQL Server gives an IDENTITY: whole numbers, and decimal or
+// numeric without decimals.
+bool IsServerIdentityType(const QString& type) {
+  static const QRegularExpression decimal(
+      QStringLiteral(R"(^(decimal|numeric)(\s*\(\s*\d+\s*(,\s*0+\s*)?\))?$)"),
+      QRegularExpression::CaseInsensitiveOption);
+  return IsWholeNumberType(type) || decimal.match(type).hasMatch();
 }
 
 // The server's clock as a default every SQLite connection can compute.
@@ -116,8 +134,12 @@ bool TableDdl::DefaultBreaksOut(const QString& value) {
 
 TableDdl::Result TableDdl::Create(const std::vector<DesignedColumn>& columns,
                                   const QString& serverType) {
+  using BareNames::Place;
+  const bool server = serverType == QLatin1String("SQLSERVER");
   const QString table = columns.empty() ? QString() : columns.front().tableName.trimmed();
   if (!IsPlainName(table)) return Refused(kBadName, table, table);
+  if (BareNames::IsSystemTable(table)) return Refused(kSystemTable, table, table);
+  if (!BareNames::Takes(table, Place::Table, server)) return Refused(kReservedName, table, table);
 
   std::vector<Column> cols;
   QStringList keys;
@@ -125,21 +147,29 @@ TableDdl::Result TableDdl::Create(const std::vector<DesignedColumn>& columns,
     Column c{d.fieldName.trimmed(), d.fieldType.trimmed(), d.fieldLength.trimmed(),
              d.defaultValue.trimmed(), d.isKey, d.isAuto, d.allowEmpty};
     if (!IsPlainName(c.name)) return Refused(kBadName, c.name, c.name);
-    if (!IsTypeName(c.type)) return Refused(kBadType, c.name, c.type);
-    if (IsVarchar(c.type) && !IsWholeNumber(c.length)) return Refused(kNoLength, c.name, c.length);
+    if (!BareNames::Takes(c.name, Place::Column, server))
+      return Refused(kReservedName, c.name, c.name);
+    if (!IsTypeName(c.type, server)) return Refused(kBadType, c.name, c.type);
+    if (IsVarchar(c.type) && !IsVarcharLength(c.length, server))
+      return Refused(kNoLength, c.name, c.length);
     if (DefaultBreaksOut(c.defaultValue)) return Refused(kBadDefault, c.name, c.defaultValue);
     if (c.isKey && c.allowEmpty) return Refused(kEmptyKey, c.name);
     if (c.isKey) keys << c.name;
     cols.push_back(c);
   }
-  for (const Column& c : cols)
-    if (c.isAuto && (!c.isKey || keys.size() > 1 || !IsWholeNumberType(c.type) ||
-                     !c.defaultValue.isEmpty()))
+  int autoNumbers = 0;
+  for (const Column& c : cols) {
+    if (!c.isAuto) continue;
+    // SQL Server takes one IDENTITY of any key shape; SQLite's auto number is the key.
+    if (server && (++autoNumbers > 1 || !IsServerIdentityType(c.type) || !c.defaultValue.isEmpty()))
+      return Refused(kServerAutoNumber, c.name);
+    if (!server && (!c.isKey || keys.size() > 1 || !IsWholeNumberType(c.type) ||
+                    !c.defaultValue.isEmpty()))
       return Refused(kBadAutoNumber, c.name);
+  }
 
   // One key goes with its column; several make one table-level key.
   const bool columnKey = keys.size() == 1;
-  const bool server = serverType == QLatin1String("SQLSERVER");
   QStringList parts;
   for (const Column& c : cols)
     parts << (server ? ServerColumn(c, columnKey && c.isKey) : SqliteColumn(c, columnKey && c.isKey));

@@ -21,6 +21,10 @@ class TableDdl {
 
   // "SQLSERVER" gets the designer's own text; any other type the SQLite
   // statement of the same meaning. The columns are in FieldIndex order.
+  // Refused: names the server's parser cannot take bare, the program's own
+  // tables, and what either server cannot build (SQL Server takes an
+  // IDENTITY beside other keys and "(max)" sizes; SQLite's auto number is
+  // the only key).
   static Result Create(const std::vector<DesignedColumn>& columns, const QString& serverType);
 
   // Letters, digits and "_", not beginning with a digit.

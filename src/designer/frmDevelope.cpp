@@ -73,7 +73,8 @@ frmDevelope::frmDevelope(QWidget* parent)
       ctlSplitterEx1_(new ctlSplitterEx(this)),
       mnuTable_(new QMenu(QStringLiteral("Table"), this)),
       mnuRs_(new QMenu(QStringLiteral("Recordset"), this)),
-      mnuModule_(new QMenu(QStringLiteral("Module"), this)) {
+      mnuModule_(new QMenu(QStringLiteral("Module"), this)),
+      designBefore_(DesignSnapshot::Take()) {
   setObjectName(QStringLiteral("frmDevelope"));
   setWindowTitle(QStringLiteral("Develope Tool"));
   tbrMain_->setObjectName(QStringLiteral("tbrMain"));
@@ -166,6 +167,8 @@ void frmDevelope::trvModule_NodeClick(TreeNode* node) {
   if (!node) return;
   Recordset rs;
   if (OpenRecordset(ListQuery(node->Key()), rs, 1)) lvDetail_->SetDataSource(rs);
+  // No row is chosen until the user picks one.
+  lvDetail_->SetRow(0);
   lvDetail_->Refresh();
 }
 
@@ -321,10 +324,7 @@ void frmDevelope::mnuDeleteRs_Click() {
 }
 
 void frmDevelope::mnuDropTable_Click() {
-  DeleteSelected([](const QString& name, QString* error) {
-    DesignedTables::DropTable(name.trimmed());
-    return ExecuteSQL("delete from tbltable where tablename='" + SqlStr(name) + "'", error);
-  });
+  DeleteSelected(DesignedTables::DeleteWithTable);
 }
 
 void frmDevelope::mnuCreateTable_Click() {
@@ -358,6 +358,14 @@ void frmDevelope::CreateTable(const QString& tableName) {
 
 void frmDevelope::Say(const QString& text, MsgIcon icon) {
   MsgBox(text, icon, MsgButtons::OkOnly, windowTitle(), this);
+}
+
+void frmDevelope::done(int result) {
+  QDialog::done(result);
+  DesignSnapshot now = DesignSnapshot::Take();
+  const DesignChange change = designBefore_.ChangesTo(now);
+  designBefore_ = std::move(now);
+  FollowDesignChange(change);
 }
 
 void frmDevelope::resizeEvent(QResizeEvent* event) {

@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "designer/DesignSnapshot.h"
 #include "platform/ui/Ui.h"
 
 class QMenu;
@@ -27,6 +28,9 @@ class ctlSplitterEx;
 // RefreshData(filter); on "frmModuleEdit" Form, EditMode and SelectRow
 // (the list row), then calls InitControl() and, to modify, GetData(). The
 // module editor reads the row from the list "lvDetail", columns 1 to 12.
+//
+// When it closes, open module windows and viewers follow the record sources
+// and modules saved or deleted meanwhile (FollowDesignChange).
 class frmDevelope : public QDialog {
   Q_OBJECT
   Q_PROPERTY(QObject* lvDetail READ lvDetailObject)
@@ -61,6 +65,7 @@ class frmDevelope : public QDialog {
   // Shows an editor modally; replaced by tests.
   virtual void RunEditor(QWidget* editor);
   void resizeEvent(QResizeEvent* event) override;
+  void done(int result) override;
 
  private:
   QObject* lvDetailObject() const;
@@ -89,6 +94,7 @@ class frmDevelope : public QDialog {
   QMenu* mnuTable_;
   QMenu* mnuRs_;
   QMenu* mnuModule_;
+  DesignSnapshot designBefore_;
 };
 
 }  // namespace rd

@@ -29,6 +29,7 @@ using C = RecordsetColumns;
 constexpr int kModifyCaption = 1022;
 constexpr int kSelectFailed = 1074;
 constexpr int kReplaceSource = 1250;
+constexpr int kNoFieldRows = 1252;
 constexpr int kWidth = 10500;
 constexpr int kHeight = 10800;
 
@@ -220,10 +221,17 @@ bool frmRecordset::MayTakeName(const QString& name) {
 }
 
 bool frmRecordset::SaveData() {
+  const std::vector<QStringList> fields = FieldRows();
+  // A source without field rows would store nothing, or erase the one it replaces.
+  if (fields.empty()) {
+    MsgBox(GetLangString(kNoFieldRows), MsgIcon::Exclamation, MsgButtons::OkOnly, windowTitle(),
+           this);
+    return false;
+  }
   const RecordsetSave::Source source = SourceTexts();
   if (!MayTakeName(source.name.trimmed())) return false;
   QString error;
-  if (RecordsetSave::Save(source, FieldRows(), &error)) return true;
+  if (RecordsetSave::Save(source, fields, &error)) return true;
   MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
   return false;
 }

@@ -43,8 +43,9 @@ bool MasterDetailSave::run(const QString& sql, QString* error, int* rowsAffected
   return false;
 }
 
-bool MasterDetailSave::runBound(const SqlTemplate::Bound& statement, QString* error) {
-  if (ExecuteBoundSQL(statement.sql, statement.values, error)) return true;
+bool MasterDetailSave::runBound(const RepeatedSQL& statement, const QVariantList& values,
+                                QString* error) {
+  if (statement.Execute(values, error)) return true;
   if (error && error->isEmpty()) *error = DbConnection ? DbConnection->LastError() : QString();
   return false;
 }
@@ -83,15 +84,27 @@ bool MasterDetailSave::Write(const SqlTemplate::Values& master, int editMode, Li
   for (int i = 1; i < rows.GridCols(); ++i) names << rows.GridColKey(i);
   const SqlTemplate insert(detailInsert_, names);
   const bool bound = DbConnection->CanRepeat();
+  // Lines whose values all bind run the one statement; any other line
+  // runs a statement of its own.
+  const RepeatedSQL shared(insert.Shared());
   QStringList values;
   values.reserve(names.size());
+  QVariantList sharedValues;
   const int count = rows.GridRows();
   for (int j = 1; j < count; ++j) {
     values.clear();
     values << link.value;
     for (int i = 1; i < rows.GridCols(); ++i) values << rows.GridTextMatrix(j, i);
-    if (!(bound ? runBound(insert.Bind(values), error) : run(insert.Fill(values), error)))
-      return false;
+    bool ok;
+    if (!bound) {
+      ok = run(insert.Fill(values), error);
+    } else if (insert.BindShared(values, &sharedValues)) {
+      ok = runBound(shared, sharedValues, error);
+    } else {
+      const SqlTemplate::Bound own = insert.Bind(values);
+      ok = runBound(RepeatedSQL(own.sql), own.values, error);
+    }
+    if (!ok) return false;
   }
   return true;
 }

@@ -2,6 +2,7 @@
 #include <QString>
 
 #include "core/SqlTemplate.h"
+#include "core/modDatabase.h"
 
 namespace rd {
 
@@ -10,8 +11,8 @@ class EditorFields;
 // Writes one master record and all its detail rows through the record
 // sources' templates: the master insert or update (the whole text), in
 // modify mode the detail delete, then one detail insert per grid row, its
-// values bound to a statement prepared once where they can be. The caller
-// holds the transaction around it.
+// values bound to one statement prepared once for every line whose values
+// all bind. The caller holds the transaction around it.
 class MasterDetailSave {
  public:
   // Reads the master's insert (editMode 0) or update template and the
@@ -33,7 +34,7 @@ class MasterDetailSave {
 
  private:
   static bool run(const QString& sql, QString* error, int* rowsAffected = nullptr);
-  static bool runBound(const SqlTemplate::Bound& statement, QString* error);
+  static bool runBound(const RepeatedSQL& statement, const QVariantList& values, QString* error);
   static bool readNewId(QString* id, QString* error);
 
   QString master_, detailInsert_, detailDelete_;

@@ -13,6 +13,7 @@
 #include "platform/widgets/Toolbar.h"
 #include "platform/widgets/TreeView.h"
 #include "toolkit/ctlSplitterEx.h"
+#include "users/CentredWindow.h"
 #include "users/ModuleTree.h"
 
 namespace rd {
@@ -52,6 +53,7 @@ PrivilegeWindow::PrivilegeWindow(QWidget* parent)
   AddSelectionImages(*imgBar_);
   tbrMain_->SetImageList(imgBar_);
   resize(Twips::ToPx(kWidth), Twips::ToPx(kHeight));
+  CentreOnFirstShow(this, kHeight, kWidth);
   connect(tbrMain_, &Toolbar::ButtonClick, this, &PrivilegeWindow::tbrMain_ButtonClick);
   new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &PrivilegeWindow::Unload);
 }

@@ -20,6 +20,7 @@ constexpr int kSaved = 1050;
 constexpr int kAdministratorHoldsAll = 1063;
 // Column heads of the user grid, columns 1 to 4.
 constexpr int kColumnHeads[] = {1051, 1052, 1054, 1055};
+constexpr int kIdColumn = 1;
 constexpr int kUserNameColumn = 2;
 constexpr int kAdminColumn = 4;
 
@@ -33,7 +34,6 @@ frmPrivilege::frmPrivilege(QWidget* parent) : PrivilegeWindow(parent) {
   lvDetail()->SetCheckboxes(true);
   connect(trvModule(), &FlexGrid::RowColChange, this, &frmPrivilege::trvModule_RowColChange);
   connect(lvDetail(), &TreeView::NodeCheck, this, &frmPrivilege::lvDetail_NodeCheck);
-  connect(lvDetail(), &TreeView::MouseUp, this, &frmPrivilege::lvDetail_MouseUp);
   InitToolbar(kButtons);
   AttachPanes(trvModule(), lvDetail());
   BuildModuleTree();
@@ -50,13 +50,17 @@ void frmPrivilege::LoadUsers() {
   if (!OpenRecordset(QStringLiteral("select ID,UserName,IsEnable,IsAdmin from tbluser"), rs, 1))
     return;
   FlexGrid* grid = trvModule();
+  const QString shownId = currentRow_ > 0 ? grid->TextMatrix(currentRow_, kIdColumn) : QString();
   {
     const QSignalBlocker quiet(grid);
     grid->SetDataSource(rs);
     for (int c = 1; c <= 4 && c < grid->Cols(); ++c)
       grid->SetTextMatrix(0, c, GetLangString(kColumnHeads[c - 1]));
-    grid->SetColHidden(1, true);
+    grid->SetColHidden(kIdColumn, true);
     grid->Refresh();
+    // The user shown before stays chosen while that user is still there.
+    for (int r = 1; !shownId.isEmpty() && r < grid->Rows(); ++r)
+      if (grid->TextMatrix(r, kIdColumn) == shownId) grid->SetRow(r);
   }
   OnUserRowChange(grid->Row(), true);
 }
@@ -70,7 +74,6 @@ void frmPrivilege::SelectUser(int row) {
   // Read as the login reads it: an empty or NULL mark is no administrator.
   admin_ = row > 0 && TextToBoolean(trvModule()->TextMatrix(row, kAdminColumn));
   LoadPrivileges();
-  lastToggled_ = nullptr;
   currentRow_ = row;
 }
 
@@ -80,14 +83,11 @@ void frmPrivilege::LoadPrivileges() {
     SelectAll();
     return;
   }
-  DeselectAll();
   QSet<QString> granted;
-  if (userName_.isEmpty() || !ReadGrantedKeys(userName_, granted)) return;
-  loaded_ = true;
-  for (int i = 1; i <= lvDetail()->NodeCount(); ++i) {
-    TreeNode* node = lvDetail()->NodeAt(i);
-    node->SetChecked(granted.contains(node->Key().toLower()));
-  }
+  loaded_ = !userName_.isEmpty() && ReadGrantedKeys(userName_, granted);
+  if (!loaded_) granted.clear();
+  lvDetail()->SetAllChecked(
+      [&granted](const TreeNode& node) { return granted.contains(node.Key().toLower()); });
 }
 
 void frmPrivilege::SavePrivileges() {
@@ -105,20 +105,23 @@ void frmPrivilege::SavePrivileges() {
 }
 
 void frmPrivilege::SetAllChecked(bool checked) {
-  for (int i = 1; i <= lvDetail()->NodeCount(); ++i) lvDetail()->NodeAt(i)->SetChecked(checked);
+  lvDetail()->SetAllChecked([checked](const TreeNode&) { return checked; });
 }
 
 void frmPrivilege::InvertChecked() {
-  for (int i = 1; i <= lvDetail()->NodeCount(); ++i) {
-    TreeNode* node = lvDetail()->NodeAt(i);
-    node->SetChecked(!node->Checked());
-  }
+  lvDetail()->SetAllChecked([](const TreeNode& node) { return !node.Checked(); });
 }
 
 void frmPrivilege::CheckDescendants(TreeNode* node) {
-  for (TreeNode* child = node->Child(); child; child = child->Next()) {
-    child->SetChecked(node->Checked());
-    CheckDescendants(child);
+  const TreeBatch batch(node->treeWidget());
+  SetDescendants(node, node->Checked());
+}
+
+void frmPrivilege::SetDescendants(TreeNode* node, bool checked) {
+  for (int i = 0; i < node->Children(); ++i) {
+    TreeNode* child = node->ChildAt(i);
+    child->SetChecked(checked);
+    SetDescendants(child, checked);
   }
 }
 
@@ -128,15 +131,10 @@ void frmPrivilege::CheckAncestors(TreeNode* node) {
 }
 
 void frmPrivilege::lvDetail_NodeCheck(TreeNode* node) {
-  if (admin_) lastToggled_ = node;
+  // An administrator's tree stays all checked, by mouse or keyboard alike.
+  if (admin_) node->SetChecked(true);
   CheckDescendants(node);
   if (node->Checked()) CheckAncestors(node);
-}
-
-void frmPrivilege::lvDetail_MouseUp() {
-  if (!admin_ || !lastToggled_) return;
-  lastToggled_->SetChecked(true);
-  CheckDescendants(lastToggled_);
 }
 
 void frmPrivilege::tbrMain_ButtonClick(ToolbarButton* button) {

@@ -25,7 +25,6 @@ class frmPrivilege : public PrivilegeWindow {
  private slots:
   void trvModule_RowColChange(int row) { OnUserRowChange(row, false); }
   void lvDetail_NodeCheck(rd::TreeNode* node);
-  void lvDetail_MouseUp();
 
  private:
   void BuildModuleTree();
@@ -39,13 +38,13 @@ class frmPrivilege : public PrivilegeWindow {
   void DeselectAll() { SetAllChecked(false); }
   void InvertChecked();
   static void CheckDescendants(TreeNode* node);
+  static void SetDescendants(TreeNode* node, bool checked);
   static void CheckAncestors(TreeNode* node);
 
   QString userName_;
   bool admin_ = false;
   bool loaded_ = false;  // the user's grants were read into the tree
   int currentRow_ = 0;
-  TreeNode* lastToggled_ = nullptr;  // kept for administrators only
 };
 
 }  // namespace rd

@@ -1,12 +1,11 @@
 #include "users/frmUser.h"
 
-#include <QScreen>
-
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "masterdetail/ListPrint.h"
 #include "platform/ui/Twips.h"
 #include "platform/widgets/FlexGrid.h"
+#include "users/CentredWindow.h"
 #include "users/UserStore.h"
 #include "users/frmUserEdit.h"
 
@@ -25,19 +24,9 @@ constexpr int kHeight = 6000;
 frmUser::frmUser(QWidget* parent) : BrowseWindow(parent) {
   setObjectName(QStringLiteral("frmUser"));
   resize(Twips::ToPx(kWidth), Twips::ToPx(kHeight));
+  CentreOnFirstShow(this, kHeight, kWidth);
   InitControl();
   CloseOnEscape();
-}
-
-void frmUser::showEvent(QShowEvent* event) {
-  if (!centred_ && isWindow()) {
-    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-    const QRect area = owner && owner->isVisible() ? owner->frameGeometry()
-                                                   : screen()->availableGeometry();
-    move(area.center() - rect().center());
-    centred_ = true;
-  }
-  BrowseWindow::showEvent(event);
 }
 
 void frmUser::InitControl() { BuildListToolbar(); }

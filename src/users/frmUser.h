@@ -23,8 +23,6 @@ class frmUser : public BrowseWindow {
   void vsData_DblClick() override {}
 
  protected:
-  // Opens centred over its owner (the screen without one).
-  void showEvent(QShowEvent* event) override;
   // Shows the editor modally; replaced by tests.
   virtual void RunEditor(frmUserEdit& editor);
 
@@ -35,8 +33,6 @@ class frmUser : public BrowseWindow {
   QString TotalQuery(const QString&) const override { return QString(); }
   bool LoadDeleteTemplates() override { return true; }
   bool DeleteRecord(const QStringList& cells, qlonglong id, QString* error) override;
-
-  bool centred_ = false;
 };
 
 }  // namespace rd

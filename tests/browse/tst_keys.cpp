@@ -1,9 +1,66 @@
+#include <QToolButton>
 #include <QtTest>
+#include <memory>
 
 #include "BrowseFixture.h"
+#include "browse/frmMultiTable.h"
 #include "browse/frmSingleTable.h"
 #include "platform/widgets/FlexGrid.h"
 #include "platform/widgets/Toolbar.h"
+
+namespace {
+
+// Records the key of each button pressed, with the first selected grid
+// row at that moment, instead of running it.
+struct Presses {
+  QStringList keys;
+  QList<int> rows;
+
+  void Watch(rd::BrowseWindow& w) {
+    QObject::disconnect(w.tbrMain(), &rd::Toolbar::ButtonClick, &w, nullptr);
+    QObject::connect(w.tbrMain(), &rd::Toolbar::ButtonClick, w.tbrMain(),
+                     [this, &w](rd::ToolbarButton* b) {
+                       keys << b->Key();
+                       rows << w.vsData()->SelectedRow(0);
+                     });
+  }
+};
+
+// A module window as the menu opens it: Customers, or the Sales Bills
+// master window.
+std::unique_ptr<rd::BrowseWindow> OpenModule(bool master) {
+  std::unique_ptr<rd::BrowseWindow> w;
+  if (master) {
+    auto bills = std::make_unique<rd::frmMultiTable>();
+    bills->SetModuleName("SalesBills");
+    bills->SetRsName("SalesBill");
+    bills->SetRsName2("SalesBillLine");
+    bills->SetRelation("BillNo=BillNo");
+    w = std::move(bills);
+  } else {
+    auto customers = std::make_unique<rd::frmSingleTable>();
+    customers->SetModuleName("Customers");
+    customers->SetRsName("Customer");
+    w = std::move(customers);
+  }
+  w->setAttribute(Qt::WA_DeleteOnClose, false);
+  w->InitControl();
+  w->RefreshData();
+  return w;
+}
+
+bool ShowActive(QWidget& w) {
+  w.show();
+  w.activateWindow();
+  return QTest::qWaitForWindowActive(&w);
+}
+
+QString FocusedButton() {
+  auto* button = qobject_cast<QToolButton*>(QApplication::focusWidget());
+  return button && button->defaultAction() ? button->defaultAction()->text() : QString();
+}
+
+}  // namespace
 
 // The desktop keys of the toolbar commands, pressed in the grid of a
 // Customers browse window: each presses its button, and only while the
@@ -13,6 +70,9 @@ class TestKeys : public QObject {
  private slots:
   void keyPressesItsButton_data();
   void keyPressesItsButton();
+  void arrowsMoveInAFreshWindow_data();
+  void arrowsMoveInAFreshWindow();
+  void toolbarReachedByTab();
 };
 
 void TestKeys::keyPressesItsButton_data() {
@@ -45,26 +105,75 @@ void TestKeys::keyPressesItsButton() {
   QFETCH(QString, button);
   browsefixture::Database db;
   db.LogIn(user);
-  rd::frmSingleTable w;
-  w.setAttribute(Qt::WA_DeleteOnClose, false);
-  w.SetModuleName("Customers");
-  w.SetRsName("Customer");
-  w.InitControl();
-  w.RefreshData();
-  // The buttons are recorded, not run.
-  QObject::disconnect(w.tbrMain(), &rd::Toolbar::ButtonClick, &w, nullptr);
-  QStringList pressed;
-  connect(w.tbrMain(), &rd::Toolbar::ButtonClick, this,
-          [&pressed](rd::ToolbarButton* b) { pressed << b->Key(); });
-  browsefixture::Select(*w.vsData(), {1});
-  w.show();
-  w.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&w));
-  w.vsData()->setFocus();
+  auto w = OpenModule(false);
+  Presses presses;
+  presses.Watch(*w);
+  browsefixture::Select(*w->vsData(), {1});
+  QVERIFY(ShowActive(*w));
+  w->vsData()->setFocus();
 
-  QTest::keySequence(w.vsData(), key);
-  QCOMPARE(pressed, button.isEmpty() ? QStringList() : QStringList{button});
-  QVERIFY(w.isVisible());
+  QTest::keySequence(w->vsData(), key);
+  QCOMPARE(presses.keys, button.isEmpty() ? QStringList() : QStringList{button});
+  QVERIFY(w->isVisible());
+}
+
+// A window just opened, its ID column hidden: the arrows move from row 1
+// and the key acts on the row moved to.
+void TestKeys::arrowsMoveInAFreshWindow_data() {
+  QTest::addColumn<bool>("master");
+  QTest::addColumn<QKeySequence>("key");
+  QTest::addColumn<QString>("button");
+  QTest::newRow("Enter modifies") << false << QKeySequence(Qt::Key_Return) << "Modify";
+  QTest::newRow("Delete deletes") << false << QKeySequence(Qt::Key_Delete) << "Delete";
+  QTest::newRow("master: Ctrl+Enter views")
+      << true << QKeySequence(Qt::CTRL | Qt::Key_Return) << "View";
+  QTest::newRow("master: Ctrl+keypad Enter views")
+      << true << QKeySequence(Qt::CTRL | Qt::Key_Enter) << "View";
+  QTest::newRow("master: Enter modifies") << true << QKeySequence(Qt::Key_Return) << "Modify";
+}
+
+void TestKeys::arrowsMoveInAFreshWindow() {
+  QFETCH(bool, master);
+  QFETCH(QKeySequence, key);
+  browsefixture::Database db;
+  auto w = OpenModule(master);
+  QVERIFY(w->vsData()->ColHidden(1));
+  Presses presses;
+  presses.Watch(*w);
+  QVERIFY(ShowActive(*w));
+  QCOMPARE(QApplication::focusWidget(), w->vsData());
+  QCOMPARE(w->vsData()->Row(), 1);
+
+  QTest::keyClick(w->vsData(), Qt::Key_Down);
+  QTest::keyClick(w->vsData(), Qt::Key_Down);
+  QTest::keySequence(w->vsData(), key);
+  QTEST(presses.keys.value(0), "button");
+  QCOMPARE(presses.rows, QList<int>{3});
+}
+
+// Tab from the grid reaches the toolbar, the arrows move along it, Space
+// and Enter press the focused button (Enter not the Modify it stands
+// for in the grid), Shift+Tab goes back to the grid.
+void TestKeys::toolbarReachedByTab() {
+  browsefixture::Database db;
+  auto w = OpenModule(false);
+  Presses presses;
+  presses.Watch(*w);
+  QVERIFY(ShowActive(*w));
+  w->vsData()->setFocus();
+
+  QTest::keyClick(w->vsData(), Qt::Key_Tab);
+  QCOMPARE(FocusedButton(), QString("Add"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+  QCOMPARE(FocusedButton(), QString("Delete"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QCOMPARE(presses.keys, QStringList({"Delete", "Modify"}));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  QCOMPARE(QApplication::focusWidget(), w->vsData());
 }
 
 QTEST_MAIN(TestKeys)

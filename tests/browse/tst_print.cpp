@@ -129,16 +129,28 @@ void TestPrint::insidePrintArea_data() {
   QTest::addColumn<int>("orientation");
   QTest::addColumn<QList<int>>("gridWidths");
   QTest::addColumn<int>("barWidth");
+  // A record printed in the detail boxes: each value must print whole, and
+  // at least one only at a smaller size.
+  QTest::addColumn<QStringList>("record");
   const QSize a4(11906, 16838);
   const QList<int> bills{1200, 1500, 2400, 1100, 1100, 1300, 1500, 1500};
-  QTest::newRow("portrait") << a4 << QMargins() << 1 << bills << 12000;
-  QTest::newRow("landscape") << a4 << QMargins() << 2 << bills << 12000;
-  QTest::newRow("default lies as the paper") << QSize(16838, 11906) << QMargins() << 0 << bills
-                                             << 12000;
-  QTest::newRow("narrow grid") << a4 << QMargins() << 1 << QList<int>{300, 400} << 2000;
-  QTest::newRow("wide grid") << a4 << QMargins() << 2 << QList<int>(45, 1500) << 60000;
+  QTest::newRow("portrait") << a4 << QMargins() << 1 << bills << 12000 << QStringList();
+  QTest::newRow("landscape") << a4 << QMargins() << 2 << bills << 12000 << QStringList();
+  QTest::newRow("default lies as the paper")
+      << QSize(16838, 11906) << QMargins() << 0 << bills << 12000 << QStringList();
+  QTest::newRow("narrow grid") << a4 << QMargins() << 1 << QList<int>{300, 400} << 2000
+                               << QStringList();
+  QTest::newRow("wide grid") << a4 << QMargins() << 2 << QList<int>(45, 1500) << 60000
+                             << QStringList();
   QTest::newRow("printer edges wider than the margin")
-      << a4 << QMargins(1000, 900, 1200, 1100) << 2 << bills << 12000;
+      << a4 << QMargins(1000, 900, 1200, 1100) << 2 << bills << 12000 << QStringList();
+  // The bill list as the grid sizes it, ID hidden.
+  QTest::newRow("portrait bills with long numbers")
+      << a4 << QMargins() << 1
+      << QList<int>{-600, 1575, 1860, 1170, 1950, 780, 900, 900, 1860, 900, 1860} << 12000
+      << QStringList{"SB202401150001", "2024-01-15 09:30:00", "C001", "Fernhill Garden Centre",
+                     "2572.45", "Urgent", "admin", "2024-01-15 09:34:12", "admin",
+                     "2024-03-12 08:45:00"};
 }
 
 void TestPrint::insidePrintArea() {
@@ -147,6 +159,7 @@ void TestPrint::insidePrintArea() {
   QFETCH(int, orientation);
   QFETCH(QList<int>, gridWidths);
   QFETCH(int, barWidth);
+  QFETCH(QStringList, record);
   Database db;
   rd::drSingleTable report;
   rd::GridPrintSource source = Columns(gridWidths);
@@ -181,6 +194,21 @@ void TestPrint::insidePrintArea() {
       row.push_back(&c);
     }
   }
+
+  // Each value whole, smaller where it must be, never below the smallest size.
+  rd::ReportSection* detail = report.Sections("Section1");
+  const int ownSize = rd::ReportText::InTwips(detail->Controls(1)->Font).pixelSize();
+  const int smallest = qRound(rd::ReportText::kSmallestPoints * 20);
+  bool shrunk = false;
+  for (int j = 1; j <= record.size(); ++j) {
+    const ReportControl& box = *detail->Controls(j);
+    QVERIFY(box.Visible);
+    const rd::ReportText::Fitted fitted = rd::ReportText::Fit(box, record[j - 1]);
+    QCOMPARE(fitted.text, record[j - 1]);
+    QVERIFY(fitted.font.pixelSize() >= smallest);
+    shrunk = shrunk || fitted.font.pixelSize() < ownSize;
+  }
+  QCOMPARE(shrunk, !record.isEmpty());
 }
 
 void TestPrint::atMostFiftyColumns() {

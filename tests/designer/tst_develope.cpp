@@ -6,6 +6,7 @@
 #include "designer/frmDevelope.h"
 #include "designer/frmField.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/Toolbar.h"
 #include "platform/widgets/TreeNode.h"
 #include "platform/widgets/TreeView.h"
 
@@ -80,10 +81,13 @@ class DevelopeTest : public QObject {
   Q_OBJECT
  private slots:
   void treeListsAndMenus();
+  void listOpensWithNoRowChosen();
   void deletesAskForEachRow();
-  void deleteStructureDropsTheTable();
+  void deleteStructureAndTable_data();
+  void deleteStructureAndTable();
   void createTable_data();
   void createTable();
+  void systemTablesAreNeverReplaced();
   void editorsAreOpenedByClassName();
   void tableStructureWindows();
 };
@@ -117,13 +121,33 @@ void DevelopeTest::treeListsAndMenus() {
   QCOMPARE(w.PopupMenu()->objectName(), QString("mnuTable"));
   Choose(w, "Recordset");
   QVERIFY(RowOf(*w.lvDetail(), "SalesBill") > 0);
-  // Nothing selected: the commands and the double-click do nothing.
-  w.lvDetail()->selectionModel()->clear();
+}
+
+void DevelopeTest::listOpensWithNoRowChosen() {
+  DesignerDatabase db;
+  Develope w;
+  QCOMPARE(w.lvDetail()->SelectedRows(), 0);
+  // The commands and the double-click do nothing and ask nothing.
+  Choose(w, "Table");
+  QCOMPARE(w.lvDetail()->SelectedRows(), 0);
+  w.mnuModifyTable_Click();
+  w.mnuCreateTable_Click();
+  w.mnuDropTable_Click();
+  Choose(w, "Recordset");
   w.mnuDeleteRs_Click();
   w.mnuModifyRs_Click();
   w.lvDetail_DblClick();
   QCOMPARE(db.Ui().texts().join("|"), QString());
   QVERIFY(w.shown.isEmpty());
+  // Refresh and a closed editor show the list again with no row chosen.
+  Select(*w.lvDetail(), {"SalesBill"});
+  w.tbrMain_ButtonClick(w.tbrMain()->Button("Refresh"));
+  QCOMPARE(w.lvDetail()->SelectedRows(), 0);
+  Choose(w, "Table");
+  Select(*w.lvDetail(), {"Customer"});
+  w.mnuAddTable_Click();
+  QCOMPARE(w.shown.size(), 1);
+  QCOMPARE(w.lvDetail()->SelectedRows(), 0);
 }
 
 void DevelopeTest::deletesAskForEachRow() {
@@ -148,18 +172,52 @@ void DevelopeTest::deletesAskForEachRow() {
   QCOMPARE(db.Column("select count(*) from tblToolbar where MenuID='zA'"), QStringList{"1"});
 }
 
-void DevelopeTest::deleteStructureDropsTheTable() {
+void DevelopeTest::deleteStructureAndTable_data() {
+  QTest::addColumn<QStringList>("setup");  // run after Scratch is made
+  QTest::addColumn<bool>("hasTable");
+  QTest::addColumn<bool>("kept");          // the table and its design both stay
+  QTest::addColumn<QString>("message");
+
+  QTest::newRow("both go") << QStringList() << true << false << "";
+  QTest::newRow("no such table: the design goes alone") << QStringList() << false << false << "";
+  QTest::newRow("the drop fails")
+      << QStringList{"create table ScratchUse(ScratchID int references Scratch(ID))",
+                     "insert into ScratchUse values(1)", "pragma foreign_keys=on"}
+      << true << true << "FOREIGN KEY constraint failed";
+  QTest::newRow("deleting the design fails")
+      << QStringList{"create trigger keepDesign before delete on tblTable "
+                     "begin select raise(abort, 'design kept'); end"}
+      << true << true << "design kept";
+}
+
+void DevelopeTest::deleteStructureAndTable() {
+  QFETCH(QStringList, setup);
+  QFETCH(bool, hasTable);
+  QFETCH(bool, kept);
+  QFETCH(QString, message);
   DesignerDatabase db;
   db.Design("Scratch", {"ID:int::KA:", "Note:varchar:20:E:"});
-  db.Exec("create table Scratch(ID integer primary key, Note varchar(20))");
-  db.Exec("insert into Scratch(Note) values('x')");
+  if (hasTable) {
+    db.Exec("create table Scratch(ID integer primary key, Note varchar(20))");
+    db.Exec("insert into Scratch(Note) values('x')");
+  }
+  for (const QString& sql : setup) db.Exec(sql);
   Develope w;
   Choose(w, "Table");
   Select(*w.lvDetail(), {"Scratch"});
   w.mnuDropTable_Click();
-  QVERIFY(!db.TableExists("Scratch"));
-  QCOMPARE(db.Column("select count(*) from tblTable where TableName='Scratch'"), QStringList{"0"});
-  QCOMPARE(RowOf(*w.lvDetail(), "Scratch"), -1);
+  db.Exec("pragma foreign_keys=off");
+
+  QCOMPARE(db.Ui().boxes.size(), message.isEmpty() ? 1 : 2);  // the question, then the reason
+  if (!message.isEmpty()) {
+    QVERIFY2(db.Ui().boxes.last().text.contains(message), qPrintable(db.Ui().boxes.last().text));
+    QCOMPARE(db.Ui().boxes.last().icon, rd::MsgIcon::Critical);
+  }
+  QCOMPARE(db.TableExists("Scratch"), kept);
+  if (kept) QCOMPARE(db.Column("select Note from Scratch"), QStringList{"x"});
+  QCOMPARE(db.Column("select count(*) from tblTable where TableName='Scratch'"),
+           QStringList{kept ? "2" : "0"});
+  QCOMPARE(RowOf(*w.lvDetail(), "Scratch") > 0, kept);
 }
 
 void DevelopeTest::createTable_data() {
@@ -188,6 +246,13 @@ void DevelopeTest::createTable_data() {
       << "ID,Old" << 2
       << "The table could not be created.\n\nThe default value of the column Code must be one "
          "value: no \";\" or comment marks, and its quotes and brackets must pair.";
+  QTest::newRow("a reserved word refused before anything runs")
+      << QStringList{"ID:int::KA:", "select:varchar:20::"} << true << ok << "ID,Old" << 2
+      << "The table could not be created.\n\nThe name \"select\" is a word the database reserves "
+         "and cannot be used for a table or a column. Choose another name.";
+  QTest::newRow("a word SQLite takes as a name")
+      << QStringList{"Key:varchar:20:K:", "First:int::E:"} << false << ok << "Key,First" << 0
+      << "The table has been created.";
 }
 
 void DevelopeTest::createTable() {
@@ -218,6 +283,23 @@ void DevelopeTest::createTable() {
     db.Exec("insert into Supplier(Code) values('S1')");
     QCOMPARE(db.Column("select ID from Supplier"), QStringList{"1"});
   }
+}
+
+void DevelopeTest::systemTablesAreNeverReplaced() {
+  DesignerDatabase db;
+  db.Design("TBLUSER", {"ID:int::KA:", "Note:varchar:20:E:"});
+  const QStringList users = db.Column("select UserName from tblUser");
+  Develope w;
+  Choose(w, "Table");
+  Select(*w.lvDetail(), {"TBLUSER"});
+  w.mnuCreateTable_Click();
+  // Refused without the question whether to replace it.
+  QCOMPARE(db.Ui().texts(),
+           QStringList{"The table could not be created.\n\nThe name TBLUSER belongs to the "
+                       "program's own tables or to the database itself. Choose another name for "
+                       "the table."});
+  QCOMPARE(db.Column("select UserName from tblUser"), users);
+  QVERIFY(db.Column("select name from pragma_table_info('tblUser')").contains("UserName"));
 }
 
 void DevelopeTest::editorsAreOpenedByClassName() {

@@ -101,6 +101,8 @@ class RecordsetTest : public QObject {
   void saveUnderANewNameKeepsTheOldRows();
   void newSourceTakingAUsedName_data();
   void newSourceTakingAUsedName();
+  void saveWithoutFieldRowsIsRefused_data();
+  void saveWithoutFieldRowsIsRefused();
   void modifyOpensTheFieldEditor();
   void fieldEditorMapsEveryColumn();
   void fieldEditorRules();
@@ -365,6 +367,33 @@ void RecordsetTest::newSourceTakingAUsedName() {
   QCOMPARE(db.Ui().boxes[0].icon, rd::MsgIcon::Question);
   QCOMPARE(w->result() == QDialog::Accepted, answer == int(rd::MsgResult::Ok));
   QCOMPARE(StoredValue("Unit", "Name", "[Language]"), caption);
+}
+
+void RecordsetTest::saveWithoutFieldRowsIsRefused_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("select");  // run by Execute; it fails
+  QTest::newRow("new name, not executed") << "Supplier" << "";
+  QTest::newRow("new name, execute failed") << "Supplier" << "select Nothing from Nowhere";
+  QTest::newRow("name of a stored source") << "unit" << "";
+}
+
+void RecordsetTest::saveWithoutFieldRowsIsRefused() {
+  QFETCH(QString, name);
+  QFETCH(QString, select);
+  DesignerDatabase db;
+  const QStringList unit = Stored("Unit");
+  auto w = Open();
+  w->txtName()->setText(name);
+  if (!select.isEmpty()) {
+    Execute(*w, name, select);
+    db.Ui().boxes.clear();
+  }
+  db.Ui().answers << rd::MsgResult::Ok;  // to a question whether to replace it
+  w->cmdSave()->click();
+  QCOMPARE(db.Ui().texts(), QStringList{"Press Execute to make the field rows before saving."});
+  QVERIFY(w->result() != QDialog::Accepted);
+  QCOMPARE(w->txtName()->text(), name);
+  QCOMPARE(Stored(name), name == "unit" ? unit : QStringList());
 }
 
 void RecordsetTest::modifyOpensTheFieldEditor() {

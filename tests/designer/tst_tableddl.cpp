@@ -142,35 +142,66 @@ void TableDdlTest::statements() {
 void TableDdlTest::refusals_data() {
   QTest::addColumn<QString>("table");
   QTest::addColumn<QString>("columns");
-  QTest::addColumn<int>("refusal");
+  QTest::addColumn<int>("sqliteRefusal");  // 0: accepted
+  QTest::addColumn<int>("serverRefusal");
   QTest::addColumn<QString>("subject");
+  QTest::addColumn<QString>("serverStatement");  // checked when given
 
-  QTest::newRow("auto number without a key") << "T" << "ID:int::A:" << 1245 << "ID";
-  QTest::newRow("auto number on text") << "T" << "ID:varchar:10:KA:" << 1245 << "ID";
-  QTest::newRow("auto number beside another key") << "T" << "ID:int::KA:|B:int::K:" << 1245 << "ID";
-  QTest::newRow("auto number with a default") << "T" << "ID:int::KA:1" << 1245 << "ID";
-  QTest::newRow("varchar without a length") << "T" << "ID:int::KA:|Name:varchar:::" << 1242 << "Name";
-  QTest::newRow("varchar length not a number") << "T" << "Name:varchar:5) x::" << 1242 << "Name";
-  QTest::newRow("key allowing empty") << "T" << "ID:int::KE:" << 1244 << "ID";
-  QTest::newRow("table name with a quote") << "Cust'omer" << "ID:int::KA:" << 1240 << "Cust'omer";
-  QTest::newRow("table name beginning with a digit") << "1Sales" << "ID:int::KA:" << 1240 << "1Sales";
-  QTest::newRow("column name with a blank") << "T" << "Na me:int:::" << 1240 << "Na me";
-  QTest::newRow("type that ends the statement") << "T" << "A:int); drop table tblMenu:::" << 1241 << "A";
+  QTest::newRow("auto number without a key") << "T" << "ID:int::A:" << 1245 << 0 << "ID"
+      << "CREATE TABLE T(ID int IDENTITY(1,1) NOT NULL  )";
+  QTest::newRow("auto number on text") << "T" << "ID:varchar:10:KA:" << 1245 << 1248 << "ID" << "";
+  QTest::newRow("auto number beside another key") << "T" << "ID:int::KA:|B:int::K:" << 1245 << 0 << "ID"
+      << "CREATE TABLE T(ID int IDENTITY(1,1) NOT NULL  ,B int  NOT NULL  ,PRIMARY KEY(ID,B))";
+  QTest::newRow("auto number with a default") << "T" << "ID:int::KA:1" << 1245 << 1248 << "ID" << "";
+  QTest::newRow("auto number on decimal without decimals") << "T" << "ID:numeric(12,0)::KA:" << 1245 << 0
+      << "ID" << "CREATE TABLE T(ID numeric(12,0) IDENTITY(1,1) NOT NULL  PRIMARY KEY)";
+  QTest::newRow("auto number on decimal with decimals") << "T" << "ID:decimal(12,2)::KA:" << 1245 << 1248
+      << "ID" << "";
+  QTest::newRow("two auto numbers") << "T" << "A:int::KA:|B:bigint::A:" << 1245 << 1248 << "B" << "";
+  QTest::newRow("varchar without a length") << "T" << "ID:int::KA:|Name:varchar:::" << 1242 << 1242 << "Name" << "";
+  QTest::newRow("varchar length not a number") << "T" << "Name:varchar:5) x::" << 1242 << 1242 << "Name" << "";
+  QTest::newRow("varchar of max length") << "T" << "Name:varchar:MAX::" << 1242 << 0 << "Name"
+      << "CREATE TABLE T(Name varchar (MAX)  NOT NULL  )";
+  QTest::newRow("type of max size") << "T" << "Doc:nvarchar(max)::E:" << 1241 << 0 << "Doc"
+      << "CREATE TABLE T(Doc nvarchar(max)  NULL  )";
+  QTest::newRow("key allowing empty") << "T" << "ID:int::KE:" << 1244 << 1244 << "ID" << "";
+  QTest::newRow("table name with a quote") << "Cust'omer" << "ID:int::KA:" << 1240 << 1240 << "Cust'omer" << "";
+  QTest::newRow("table name beginning with a digit") << "1Sales" << "ID:int::KA:" << 1240 << 1240 << "1Sales" << "";
+  QTest::newRow("column name with a blank") << "T" << "Na me:int:::" << 1240 << 1240 << "Na me" << "";
+  QTest::newRow("type that ends the statement") << "T" << "A:int); drop table tblMenu:::" << 1241 << 1241 << "A" << "";
   QTest::newRow("default that ends the statement")
-      << "T" << "A:int:::0); drop table tblMenu; --" << 1243 << "A";
+      << "T" << "A:int:::0); drop table tblMenu; --" << 1243 << 1243 << "A" << "";
+  QTest::newRow("keyword as a column") << "T" << "ID:int::KA:|select:int:::" << 1246 << 1246 << "select" << "";
+  QTest::newRow("keyword as the table") << "Order" << "ID:int::KA:" << 1246 << 1246 << "Order" << "";
+  QTest::newRow("keyword SQLite takes as a column only") << "T" << "if:int:::" << 0 << 1246 << "if" << "";
+  QTest::newRow("keyword SQLite takes as a column, not as a table") << "If" << "A:int:::" << 1246 << 1246
+      << "If" << "";
+  QTest::newRow("words SQLite builds names of") << "T" << "Key:int::K:|First:int:::|Last:int:::" << 0 << 1246
+      << "Key" << "";
+  QTest::newRow("system table, other case") << "TBLUSER" << "ID:int::KA:" << 1247 << 1247 << "TBLUSER" << "";
+  QTest::newRow("SQLite's own table") << "sqlite_stat1" << "tbl:varchar:20::" << 1247 << 1247
+      << "sqlite_stat1" << "";
 }
 
 void TableDdlTest::refusals() {
   QFETCH(QString, table);
   QFETCH(QString, columns);
-  QFETCH(int, refusal);
+  QFETCH(int, sqliteRefusal);
+  QFETCH(int, serverRefusal);
   QFETCH(QString, subject);
+  QFETCH(QString, serverStatement);
   for (const char* server : {"SQLSERVER", "ACCESS"}) {
+    const int refusal = QByteArray(server) == "SQLSERVER" ? serverRefusal : sqliteRefusal;
     const TableDdl::Result r = TableDdl::Create(Columns(table, columns), server);
     QCOMPARE(r.refusal, refusal);
-    QCOMPARE(r.subject, subject);
-    QVERIFY(r.statement.isEmpty());
+    QCOMPARE(r.statement.isEmpty(), refusal != 0);
+    if (refusal) QCOMPARE(r.subject, subject);
   }
+  if (!serverStatement.isEmpty())
+    QCOMPARE(TableDdl::Create(Columns(table, columns), "SQLSERVER").statement, serverStatement);
+  // What SQLite's rules accept, SQLite builds.
+  const TableDdl::Result sqlite = TableDdl::Create(Columns(table, columns), "ACCESS");
+  if (sqlite.Ok()) QCOMPARE(PlainSqlite().Run(sqlite.statement), QString());
 }
 
 void TableDdlTest::sampleTablesAsDesigned_data() {

@@ -12,6 +12,7 @@ class TestOption : public QObject {
   void comboListFromOptionSource();
   void pickedRowFillsMappedFields_data();
   void pickedRowFillsMappedFields();
+  void arrowsPickInAFreshPicker();
 };
 
 void TestOption::comboListFromOptionSource() {
@@ -73,6 +74,32 @@ void TestOption::pickedRowFillsMappedFields() {
   QCOMPARE(caption, QString("Edit - Select"));
   QCOMPARE(bench.Get("CustCode"), custCode);
   QCOMPARE(bench.Get("CustName"), custName);
+}
+
+// The picker opens on row 1, its ID column hidden: Down twice and Enter
+// pick row 3.
+void TestOption::arrowsPickInAFreshPicker() {
+  editorsupport::Bench bench;
+  bench.Browse("SalesBills", "SalesBill");
+  frmEdit& editor = bench.Open(0);
+  ModalShow::SetRunner([&](QDialog* dialog) {
+    auto* picker = qobject_cast<frmOption*>(dialog);
+    QVERIFY(picker);
+    FlexGrid* grid = picker->vsData();
+    QCOMPARE(grid->TextMatrix(3, 2), QString("C003"));
+    picker->show();
+    picker->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(picker));
+    grid->setFocus();
+    QCOMPARE(grid->Row(), 1);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QVERIFY(!picker->isVisible());
+  });
+  editor.cmdSelect_Click(1);
+  QCOMPARE(bench.Get("CustCode"), QString("C003"));
+  QCOMPARE(bench.Get("CustName"), QString("Copperleaf Studio"));
 }
 
 QTEST_MAIN(TestOption)

@@ -58,6 +58,18 @@ class TestDetailSave : public QObject {
     return t.Commit();
   }
 
+  // The save stores what the filled statements store, or fails alike.
+  static void storesAsFilled(const QString& detailInsert, const QStringList& lines) {
+    useTemplate(detailInsert);
+    QString filledError, error;
+    const bool filledOk = saveFilled(detailInsert, "before", lines, &filledError);
+    const bool ok = save("after", lines, &error);
+    QCOMPARE(ok, filledOk);
+    QCOMPARE(error, filledError);
+    QCOMPARE(stored("d", "after"), stored("d", "before"));
+    QCOMPARE(stored("m", "after").size(), ok ? 1 : 0);
+  }
+
   static QStringList stored(const QString& table, const QString& key) {
     rd::QueryResult r;
     const QString cells =
@@ -134,18 +146,26 @@ class TestDetailSave : public QObject {
   void storesWhatFilledStatementsStore() {
     QFETCH(QString, placeholder);
     QFETCH(QString, value);
-    const QString detailInsert =
-        QString("insert into d(k, t, i, r, n) values ('@K', %1, %1, %1, %1)").arg(placeholder);
-    useTemplate(detailInsert);
     // The second line runs the statement the first one prepared.
-    const QStringList lines{value, value};
-    QString filledError, error;
-    const bool filledOk = saveFilled(detailInsert, "before", lines, &filledError);
-    const bool ok = save("after", lines, &error);
-    QCOMPARE(ok, filledOk);
-    QCOMPARE(error, filledError);
-    QCOMPARE(stored("d", "after"), stored("d", "before"));
-    QCOMPARE(stored("m", "after").size(), ok ? 1 : 0);
+    storesAsFilled(QString("insert into d(k, t, i, r, n) values ('@K', %1, %1, %1, %1)")
+                       .arg(placeholder),
+                   {value, value});
+  }
+
+  void linesOfMixedShapes_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("stores");
+    QTest::newRow("stored") << QStringList{"42", "2.50", "", "7", "42"} << true;
+    QTest::newRow("text that is no value fails")
+        << QStringList{"42", "2.50", "", "abc", "42"} << false;
+  }
+  // Lines that bind and lines that fill their bare value into the text
+  // take turns in one save, beside a quoted value and a 'null' literal.
+  void linesOfMixedShapes() {
+    QFETCH(QStringList, lines);
+    QFETCH(bool, stores);
+    storesAsFilled("insert into d(k, t, i, r, n) values ('@K', 'null', @V, @V, '@V')", lines);
+    QCOMPARE(stored("d", "after").size(), stores ? lines.size() : 0);
   }
 
   void nulIsRefusedAndNothingKept() {

@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "browse/FillBillForm.h"
 #include "core/modCommon.h"
 #include "edit/RecordForm.h"
 #include "platform/widgets/Toolbar.h"
@@ -52,6 +53,24 @@ class TestMultiView : public QObject {
     QVERIFY(view.WhereArea().contains("SB202403110003"));
     QVERIFY(!view.WhereArea().contains("SB202401150001"));
     QCOMPARE(db.Ui().boxes.size(), 0);
+  }
+
+  void takesNoCopiedBill() {
+    Database db;
+    Opener opener;
+    rd::frmMultiView view;
+    open(view, opener, 1);
+    auto* button = new rd::ToolbarButton("Copy", rd::ToolbarButton::Default, view.tbrMain());
+    button->SetTag("f|p|CustCode=CustCode;Remark=Remark|ItemCode=ItemCode");
+    const QString queries = "select BillNo from SalesBill;"
+                            "select * from SalesBill where BillNo='@BillNo';"
+                            "select * from SalesBillLine where BillNo='@BillNo'";
+    QVERIFY(!rd::FillBillForm(&view, opener.ModuleName(), button, queries, "BillNo",
+                              "SB202403110003"));
+    QCOMPARE(db.Ui().texts(), QStringList{rd::GetLangString(1224)});
+    QCOMPARE(value(view, "BillNo"), QString("SB202401150001"));
+    QCOMPARE(value(view, "CustCode"), QString("C001"));
+    QCOMPARE(items(view), QStringList({"I001", "I002", "I005"}));
   }
 
   void readOnly() {

@@ -184,6 +184,7 @@ class TestPrivileges : public QObject {
   void unreadGrantsAreNotSavedAsNone();
   void administratorHoldsEverything_data();
   void administratorHoldsEverything();
+  void refreshKeepsTheChosenUser();
   void itemGrid_data();
   void itemGrid();
   void editorModes_data();
@@ -337,6 +338,7 @@ void TestPrivileges::unreadGrantsAreNotSavedAsNone() {
   QVERIFY(rd::DbConnection->Execute("alter table tblPrivilege rename to tblPrivilegeAway"));
   SelectUser(w, "O'Brien");
   QCOMPARE(db.ui->boxes.size(), 1);
+  QCOMPARE(CheckedKeys(*w.lvDetail()), QString());
   QVERIFY(rd::DbConnection->Execute("alter table tblPrivilegeAway rename to tblPrivilege"));
   Click(w, "Save");
   QCOMPARE(Privileges::GrantsOf("O'Brien"), QString("items"));
@@ -370,11 +372,36 @@ void TestPrivileges::administratorHoldsEverything() {
   QCOMPARE(db.ui->texts(), admin ? QStringList(4, refused) : QStringList{rd::GetLangString(1050)});
   QCOMPARE(Privileges::GrantsOf(user).isEmpty(), admin);
 
+  // A click on a check box, then Space on a node: an administrator's tree
+  // shows every privilege checked after each.
   UserChecks(tree, "mnuBasic", false);
-  QVERIFY(!tree.Node("Customers-Add-Browse")->Checked());
-  emit tree.MouseUp(Qt::LeftButton, QPoint());
   QCOMPARE(tree.Node("Customers-Add-Browse")->Checked(), admin);
   QCOMPARE(all(true), admin);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  tree.setFocus();
+  tree.setCurrentItem(tree.Node("Customers"));
+  const bool before = tree.Node("Customers")->Checked();
+  QTest::keyClick(&tree, Qt::Key_Space);
+  QCOMPARE(tree.Node("Customers")->Checked(), admin || !before);
+  QCOMPARE(tree.Node("Customers-Add-Browse")->Checked(), admin || !before);
+  QCOMPARE(all(true), admin);
+}
+
+void TestPrivileges::refreshKeepsTheChosenUser() {
+  Privileges db;
+  rd::frmPrivilege w;
+  SelectUser(w, "O'Brien");
+  QVERIFY(w.trvModule()->Row() > 1);
+  Click(w, "Refresh");
+  QCOMPARE(w.UserName(), QString("O'Brien"));
+  QCOMPARE(w.trvModule()->TextMatrix(w.trvModule()->Row(), 2), QString("O'Brien"));
+  QVERIFY(w.lvDetail()->Node("Items")->Checked());
+  // A user deleted meanwhile gives way to the first row.
+  QVERIFY(rd::DbConnection->Execute("delete from tblUser where UserName='O''Brien'"));
+  Click(w, "Refresh");
+  QCOMPARE(w.trvModule()->Row(), 1);
+  QCOMPARE(w.UserName(), w.trvModule()->TextMatrix(1, 2));
 }
 
 void TestPrivileges::itemGrid_data() {

@@ -57,11 +57,44 @@ struct KeptQuery {
   int placeholders;
 };
 
+// Statements by their text. The one used last is found again by comparing
+// the text alone, so that a statement run line after line is not hashed
+// for every line.
+template <class Statement>
+class KeptByText {
+ public:
+  Statement* Find(const QString& sql) {
+    if (last_ && *lastText_ == sql) return last_;
+    auto it = byText_.find(sql);
+    return it == byText_.end() ? nullptr : Remember(*it);
+  }
+  Statement* Add(const QString& sql, Statement statement) {
+    if (byText_.size() >= kMaxKept) Clear();
+    return Remember(*byText_.emplace(sql, std::move(statement)).first);
+  }
+  void Clear() {
+    last_ = nullptr;
+    lastText_ = nullptr;
+    byText_.clear();
+  }
+
+ private:
+  // Elements stay where they are when the map grows.
+  Statement* Remember(std::pair<const QString, Statement>& entry) {
+    lastText_ = &entry.first;
+    return last_ = &entry.second;
+  }
+
+  std::unordered_map<QString, Statement> byText_;
+  const QString* lastText_ = nullptr;
+  Statement* last_ = nullptr;
+};
+
 }  // namespace
 
 struct Connection::Kept {
-  std::unordered_map<QString, SqliteStatement> sqlite;
-  std::unordered_map<QString, KeptQuery> odbc;
+  KeptByText<SqliteStatement> sqlite;
+  KeptByText<KeptQuery> odbc;
 };
 
 Connection::Connection() : kept_(std::make_unique<Kept>()) {}
@@ -228,40 +261,37 @@ bool Connection::ExecuteRepeated(const QString& sql, const QVariantList& values,
 
 bool Connection::RepeatSqlite(const QString& sql, const QVariantList& values, int* rowsAffected) {
   QString error;
-  auto it = kept_->sqlite.find(sql);
-  if (it == kept_->sqlite.end()) {
-    if (kept_->sqlite.size() >= kMaxKept) kept_->sqlite.clear();
+  SqliteStatement* kept = kept_->sqlite.Find(sql);
+  if (!kept) {
     SqliteStatement stmt = PrepareSqlite(handle_, Dialect(sql), &error);
     if (!stmt) {
       SetSqliteError(error);
       return false;
     }
-    it = kept_->sqlite.emplace(sql, std::move(stmt)).first;
+    kept = kept_->sqlite.Add(sql, std::move(stmt));
   }
-  if (RunSqlite(handle_, it->second.get(), values, rowsAffected, &error)) return true;
+  if (RunSqlite(handle_, kept->get(), values, rowsAffected, &error)) return true;
   SetSqliteError(error);
   return false;
 }
 
 bool Connection::RepeatOdbc(const QString& sql, const QVariantList& values, int* rowsAffected) {
-  auto it = kept_->odbc.find(sql);
-  if (it == kept_->odbc.end()) {
+  KeptQuery* kept = kept_->odbc.Find(sql);
+  if (!kept) {
     const int placeholders = PlaceholderCount(sql);
     if (!CheckPlaceholders(placeholders, values)) return false;
-    if (kept_->odbc.size() >= kMaxKept) kept_->odbc.clear();
-    KeptQuery kept{QSqlQuery(db_), placeholders};
-    if (!Prepare(kept.query, sql)) return false;
-    it = kept_->odbc.emplace(sql, std::move(kept)).first;
+    KeptQuery fresh{QSqlQuery(db_), placeholders};
+    if (!Prepare(fresh.query, sql)) return false;
+    kept = kept_->odbc.Add(sql, std::move(fresh));
   }
-  KeptQuery& kept = it->second;
-  if (!CheckPlaceholders(kept.placeholders, values)) return false;
-  for (int i = 0; i < values.size(); ++i) kept.query.bindValue(i, values[i]);
-  return Finish(kept.query, kept.query.exec(), rowsAffected);
+  if (!CheckPlaceholders(kept->placeholders, values)) return false;
+  for (int i = 0; i < values.size(); ++i) kept->query.bindValue(i, values[i]);
+  return Finish(kept->query, kept->query.exec(), rowsAffected);
 }
 
 void Connection::ReleaseKept() {
-  kept_->sqlite.clear();
-  kept_->odbc.clear();
+  kept_->sqlite.Clear();
+  kept_->odbc.Clear();
 }
 
 bool Connection::Query(const QString& sql, QueryResult* out) {

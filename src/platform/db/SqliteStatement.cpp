@@ -2,7 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <QByteArray>
 #include <QDateTime>
+#include <QVarLengthArray>
 
 namespace rd {
 namespace {
@@ -25,12 +27,14 @@ bool bindsNull(const QVariant& v) {
   }
 }
 
-int bindText(sqlite3_stmt* stmt, int index, const QString& text) {
-  return sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * sizeof(char16_t)),
-                             SQLITE_TRANSIENT);
+// Texts bind as the UTF-8 the file stores, held in utf8 until the run has
+// been reset.
+int bindText(sqlite3_stmt* stmt, int index, const QString& text, QByteArray& utf8) {
+  utf8 = text.toUtf8();
+  return sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
 }
 
-int bindValue(sqlite3_stmt* stmt, int index, const QVariant& v) {
+int bindValue(sqlite3_stmt* stmt, int index, const QVariant& v, QByteArray& utf8) {
   if (bindsNull(v)) return sqlite3_bind_null(stmt, index);
   switch (v.typeId()) {
     case QMetaType::QByteArray: {
@@ -52,24 +56,25 @@ int bindValue(sqlite3_stmt* stmt, int index, const QVariant& v) {
     case QMetaType::Double:
       return sqlite3_bind_double(stmt, index, v.toDouble());
     case QMetaType::QDateTime:
-      return bindText(stmt, index, v.toDateTime().toString(Qt::ISODateWithMs));
+      return bindText(stmt, index, v.toDateTime().toString(Qt::ISODateWithMs), utf8);
     case QMetaType::QTime:
-      return bindText(stmt, index, v.toTime().toString(QStringLiteral("hh:mm:ss.zzz")));
+      return bindText(stmt, index, v.toTime().toString(QStringLiteral("hh:mm:ss.zzz")), utf8);
     case QMetaType::QString:
-      return bindText(stmt, index, *static_cast<const QString*>(v.constData()));
+      return bindText(stmt, index, *static_cast<const QString*>(v.constData()), utf8);
     default:
-      return bindText(stmt, index, v.toString());
+      return bindText(stmt, index, v.toString(), utf8);
   }
 }
 
 bool bindAndStep(sqlite3* handle, sqlite3_stmt* stmt, const QVariantList& values,
-                 int* rowsAffected, QString* error) {
+                 QVarLengthArray<QByteArray, 16>& texts, int* rowsAffected, QString* error) {
   if (sqlite3_bind_parameter_count(stmt) != values.size()) {
     *error = QStringLiteral("Parameter count mismatch");
     return false;
   }
+  texts.resize(values.size());
   for (int i = 0; i < values.size(); ++i) {
-    if (bindValue(stmt, i + 1, values[i]) != SQLITE_OK) {
+    if (bindValue(stmt, i + 1, values[i], texts[i]) != SQLITE_OK) {
       *error = QString::fromUtf8(sqlite3_errmsg(handle));
       return false;
     }
@@ -118,9 +123,19 @@ SqliteStatement PrepareSqlite(sqlite3* handle, const QString& sql, QString* erro
   return stmt;
 }
 
+bool SqliteParses(const QString& sql) {
+  sqlite3* handle = nullptr;
+  const bool opened = sqlite3_open(":memory:", &handle) == SQLITE_OK;
+  QString error;
+  const bool parses = opened && PrepareSqlite(handle, sql, &error) != nullptr;
+  sqlite3_close(handle);
+  return parses;
+}
+
 bool RunSqlite(sqlite3* handle, sqlite3_stmt* stmt, const QVariantList& values,
                int* rowsAffected, QString* error) {
-  const bool ok = bindAndStep(handle, stmt, values, rowsAffected, error);
+  QVarLengthArray<QByteArray, 16> texts;
+  const bool ok = bindAndStep(handle, stmt, values, texts, rowsAffected, error);
   sqlite3_reset(stmt);
   sqlite3_clear_bindings(stmt);
   return ok;

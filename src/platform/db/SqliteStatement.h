@@ -17,9 +17,13 @@ using SqliteStatement = std::unique_ptr<sqlite3_stmt, SqliteFinalizer>;
 // Null with *error otherwise.
 SqliteStatement PrepareSqlite(sqlite3* handle, const QString& sql, QString* error);
 
+// Whether an empty in-memory database prepares sql: its parser takes the
+// text. Nothing is run.
+bool SqliteParses(const QString& sql);
+
 // Binds values to the statement's "?" placeholders, steps it to its end
-// and resets it for another run. Null strings, byte arrays and dates bind
-// as NULL, as Qt's drivers do. False with *error on a wrong number of
+// and resets it for another run. Texts bind as UTF-8; null strings, byte
+// arrays and dates bind as NULL, as Qt's drivers do. False with *error on a wrong number of
 // values or a failure.
 bool RunSqlite(sqlite3* handle, sqlite3_stmt* stmt, const QVariantList& values,
                int* rowsAffected, QString* error);

@@ -72,11 +72,11 @@ void Report::PaintSection(QPainter& painter, const ReportSection& section, int t
     if (text.isEmpty()) continue;
     painter.save();
     painter.setClipRect(box);
-    painter.setFont(ReportText::InTwips(c.Font));
+    const ReportText::Fitted shown = ReportText::Fit(c, text, painter.device());
+    painter.setFont(shown.font);
     painter.setPen(Qt::black);
-    // A text cut short shows that it is.
-    const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, box.width());
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
+    painter.drawText(box.adjusted(0, shown.drop, 0, 0),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown.text);
     painter.restore();
   }
 }

@@ -9,11 +9,39 @@
 
 namespace rd {
 
+namespace {
+constexpr double kPointStep = 0.25;
+
+double PointsOf(const QFont& font) { return font.pointSizeF() > 0 ? font.pointSizeF() : 8.25; }
+
+QFontMetricsF MetricsOn(const QFont& font, QPaintDevice* device) {
+  return device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+}
+}  // namespace
+
 QFont ReportText::InTwips(const QFont& font) {
   QFont f(font);
-  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 8.25;
-  f.setPixelSize(std::max(1, qRound(points * Twips::PerPoint)));
+  f.setPixelSize(std::max(1, qRound(PointsOf(font) * Twips::PerPoint)));
   return f;
+}
+
+ReportText::Fitted ReportText::Fit(const ReportControl& c, const QString& text,
+                                   QPaintDevice* device) {
+  const int width = TextArea(c).width();
+  const double ownSize = PointsOf(c.Font);
+  const double ownAscent = MetricsOn(InTwips(c.Font), device).ascent();
+  // Labels keep their size; only a text box's value may shrink.
+  const double smallest = c.kind == ReportControl::TextBox ? kSmallestPoints : ownSize;
+  QFont sized(c.Font);
+  for (double points = ownSize;; points -= kPointStep) {
+    sized.setPointSizeF(points);
+    const QFont font = InTwips(sized);
+    const QFontMetricsF metrics = MetricsOn(font, device);
+    const int drop = qRound(ownAscent - metrics.ascent());
+    if (metrics.horizontalAdvance(text) <= width) return {font, text, drop};
+    if (points - kPointStep < smallest - 1e-9)
+      return {font, metrics.elidedText(text, Qt::ElideRight, width), drop};
+  }
 }
 
 QRect ReportText::TextArea(const ReportControl& c) {

@@ -1,6 +1,9 @@
 #pragma once
 #include <QFont>
 #include <QRect>
+#include <QString>
+
+class QPaintDevice;
 
 namespace rd {
 
@@ -14,8 +17,21 @@ class ReportText {
   // never touch.
   static constexpr int kGap = 90;
 
+  // The smallest size a text box's value shrinks to before it is cut.
+  static constexpr double kSmallestPoints = 6.0;
+
   // The font with its size in twips, so that it scales with the painter.
   static QFont InTwips(const QFont& font);
+  // What a control prints and in which font (in twips): a value of a text
+  // box too wide for its area at the control's size is printed smaller,
+  // down to kSmallestPoints; what is still too wide (and any label too
+  // wide) is cut, with "…". Measured as on device (null: the screen).
+  struct Fitted {
+    QFont font;
+    QString text;
+    int drop = 0;  // how much lower a smaller font starts, to keep the baseline
+  };
+  static Fitted Fit(const ReportControl& c, const QString& text, QPaintDevice* device = nullptr);
   // Where a label or text box prints its text: the box less the gap.
   static QRect TextArea(const ReportControl& c);
   // What a control needs to print its caption whole, gap included.

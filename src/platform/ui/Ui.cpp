@@ -1,10 +1,13 @@
 #include "platform/ui/Ui.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QTimer>
 #include <QUrl>
 
 namespace rd {
@@ -25,6 +28,25 @@ QMessageBox::Icon iconOf(MsgIcon icon) {
   }
   return QMessageBox::NoIcon;
 }
+
+// Enter in a file list picks the row the keyboard is on, also before any
+// row was selected (the dialog would take the typed name instead).
+class EnterPicksCurrent : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* list = qobject_cast<QAbstractItemView*>(watched);
+    if (list && (key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        list->currentIndex().isValid() && !list->selectionModel()->hasSelection())
+      list->selectionModel()->select(list->currentIndex(), QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows);
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -50,7 +72,22 @@ MsgResult Ui::MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons, cons
 
 QString Ui::GetOpenFileName(const QString& title, const QString& folder, const QString& filter,
                             QWidget* parent) {
-  return QFileDialog::getOpenFileName(parent, title, folder, filter);
+  // folder may end in a proposed name: it stands in the name box.
+  QFileDialog dialog(parent, title, folder, filter);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  // Arrows and Enter pick an existing file: the keyboard starts in the list.
+  auto* enterPicks = new EnterPicksCurrent(&dialog);
+  QTimer::singleShot(0, &dialog, [&dialog, enterPicks] {
+    // The dialog's two views of the files, one shown at a time.
+    for (const char* name : {"listView", "treeView"}) {
+      auto* list = dialog.findChild<QAbstractItemView*>(QLatin1String(name));
+      if (!list) continue;
+      list->installEventFilter(enterPicks);
+      if (list->isVisible()) list->setFocus();
+    }
+  });
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  return dialog.selectedFiles().value(0);
 }
 
 QString Ui::GetSaveFileName(const QString& title, const QString& suggested, const QString& filter,

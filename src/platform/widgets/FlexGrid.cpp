@@ -212,7 +212,21 @@ void FlexGrid::SetColHidden(int col, bool hidden) {
   else if (col > 0 && col < Cols() && hidden != isColumnHidden(col - 1)) {
     if (hidden) hiddenWidthPx_[col - 1] = horizontalHeader()->sectionSize(col - 1);
     setColumnHidden(col - 1, hidden);
+    if (hidden) MoveCurrentOffHiddenColumn();
   }
+}
+
+// The view's arrow keys do not move a current cell that lies in a hidden
+// column: it moves to the first shown column of its row, the selection kept.
+void FlexGrid::MoveCurrentOffHiddenColumn() {
+  const QModelIndex current = currentIndex();
+  if (!current.isValid() || !isColumnHidden(current.column())) return;
+  for (int c = 0; c < model_->columnCount(); ++c)
+    if (!isColumnHidden(c)) {
+      selectionModel()->setCurrentIndex(model_->index(current.row(), c),
+                                        QItemSelectionModel::NoUpdate);
+      return;
+    }
 }
 
 int FlexGrid::ColWidth(int col) const {

@@ -100,6 +100,7 @@ class FlexGrid : public QTableView {
   void FitColumns();
   void ResetAfterBinding();
   void ResetColumnState();
+  void MoveCurrentOffHiddenColumn();
   const std::vector<int>& SelectedRowList() const;
 
   FlexGridModel* model_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/widgets/ToolbarKeys.h"
+
 namespace rd {
 
 Toolbar::Toolbar(QWidget* parent) : QToolBar(parent) {
@@ -9,6 +11,7 @@ Toolbar::Toolbar(QWidget* parent) : QToolBar(parent) {
   setFloatable(false);
   setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   setIconSize(QSize(24, 24));
+  JoinTabChain(this);
 }
 
 ToolbarButton* Toolbar::AddButton(const QString& key, const QString& caption,

@@ -9,7 +9,8 @@
 namespace rd {
 
 // A toolbar of keyed buttons (1-based index in the order added), showing
-// each button's caption under its picture.
+// each button's caption under its picture. Its buttons are in the window's
+// Tab chain (see JoinTabChain).
 class Toolbar : public QToolBar {
   Q_OBJECT
  public:

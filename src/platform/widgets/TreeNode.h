@@ -23,6 +23,7 @@ class TreeNode : public QTreeWidgetItem {
 
   int Children() const { return childCount(); }
   TreeNode* Child() const;  // the first child
+  TreeNode* ChildAt(int index) const { return static_cast<TreeNode*>(child(index)); }  // from 0
   TreeNode* Next() const;   // the next sibling
   TreeNode* Parent() const;
   // Opens the parents and scrolls the node into view.

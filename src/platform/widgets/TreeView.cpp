@@ -108,6 +108,11 @@ void TreeView::ClearNodes() {
   pressedCurrent_ = nullptr;
 }
 
+void TreeView::SetAllChecked(const std::function<bool(const TreeNode&)>& checked) {
+  const TreeBatch batch(this);
+  for (TreeNode* node : order_) node->SetChecked(checked(*node));
+}
+
 TreeNode* TreeView::SelectedItem() const { return static_cast<TreeNode*>(currentItem()); }
 
 void TreeView::SetSelectedItem(TreeNode* node) {
@@ -128,6 +133,12 @@ void TreeView::mouseReleaseEvent(QMouseEvent* event) {
   pressing_ = false;
   pressedCurrent_ = nullptr;
   emit MouseUp(event->button(), event->position().toPoint());
+}
+
+TreeBatch::TreeBatch(QTreeWidget* tree) : tree_(tree), model_(tree ? tree->model() : nullptr) {}
+
+TreeBatch::~TreeBatch() {
+  if (tree_) tree_->viewport()->update();
 }
 
 }  // namespace rd

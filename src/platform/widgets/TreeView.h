@@ -1,7 +1,9 @@
 #pragma once
 #include <QHash>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <QTreeWidget>
+#include <functional>
 #include <vector>
 
 #include "platform/widgets/ImageList.h"
@@ -34,6 +36,10 @@ class TreeView : public QTreeWidget {
   bool Remove(const QString& key);
   void ClearNodes();
 
+  // Gives every node the check state that checked answers for it, the
+  // view updated once at the end.
+  void SetAllChecked(const std::function<bool(const TreeNode&)>& checked);
+
   TreeNode* SelectedItem() const;
   // Selects without a NodeClick.
   void SetSelectedItem(TreeNode* node);
@@ -58,6 +64,22 @@ class TreeView : public QTreeWidget {
   bool quiet_ = false;
   bool pressing_ = false;
   QTreeWidgetItem* pressedCurrent_ = nullptr;
+};
+
+// While it lives, changes of the tree's nodes (check states, texts) are not
+// sent to the view one by one: the view repaints once when it ends, and
+// keeps its expanded nodes, current node and scroll position. Nodes are
+// neither added nor removed meanwhile.
+class TreeBatch {
+ public:
+  explicit TreeBatch(QTreeWidget* tree);
+  ~TreeBatch();
+  TreeBatch(const TreeBatch&) = delete;
+  TreeBatch& operator=(const TreeBatch&) = delete;
+
+ private:
+  QPointer<QTreeWidget> tree_;
+  QSignalBlocker model_;
 };
 
 }  // namespace rd

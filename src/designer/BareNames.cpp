@@ -1,0 +1,56 @@
+#include "designer/BareNames.h"
+
+#include <QSet>
+#include <QStringList>
+
+#include "platform/db/SqliteStatement.h"
+
+namespace rd::BareNames {
+
+namespace {
+
+const QSet<QString>& ServerKeywords() {
+  static const QSet<QString> kWords = [] {
+    const QStringList words = QStringLiteral(
+        "add all alter and any as asc authorization backup begin between break browse bulk by "
+        "cascade case check checkpoint close clustered coalesce collate column commit compute "
+        "constraint contains containstable continue convert create cross current current_date "
+        "current_time current_timestamp current_user cursor database dbcc deallocate declare "
+        "default delete deny desc disk distinct distributed double drop dump else end errlvl "
+        "escape except exec execute exists exit external fetch file fillfactor for foreign "
+        "freetext freetexttable from full function goto grant group having holdlock identity "
+        "identity_insert identitycol if in index inner insert intersect into is join key kill "
+        "left like lineno load merge national nocheck nonclustered not null nullif of off "
+        "offsets on open opendatasource openquery openrowset openxml option or order outer over "
+        "percent pivot plan precision primary print proc procedure public raiserror read "
+        "readtext reconfigure references replication restore restrict return revert revoke "
+        "right rollback rowcount rowguidcol rule save schema securityaudit select "
+        "semantickeyphrasetable semanticsimilaritydetailstable semanticsimilaritytable "
+        "session_user set setuser shutdown some statistics system_user table tablesample "
+        "textsize then to top tran transaction trigger truncate try_convert tsequal union unique "
+        "unpivot update updatetext use user values varying view waitfor when where while with "
+        "writetext")
+                                  .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return QSet<QString>(words.begin(), words.end());
+  }();
+  return kWords;
+}
+
+}  // namespace
+
+bool Takes(const QString& name, Place place, bool sqlServer) {
+  if (sqlServer) return !ServerKeywords().contains(name.toLower());
+  return SqliteParses(place == Place::Table ? "CREATE TABLE " + name + "(x int)"
+                                            : "CREATE TABLE x(" + name + " int)");
+}
+
+bool IsSystemTable(const QString& name) {
+  static const QStringList kTables = {
+      "tblMenu",     "tblRecordset", "tblToolbar",   "tblUser",         "tblPrivilege",
+      "tblPrivilegeID", "tblTable",  "tblBillID",    "tblClass",        "tblFieldType",
+      "tblControlType", "tblInputRange", "tblSpecField", "tblFormTemplate"};
+  return kTables.contains(name, Qt::CaseInsensitive) ||
+         name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive);
+}
+
+}  // namespace rd::BareNames
