@@ -44,6 +44,16 @@ CREATE TABLE SalesBillLine(ID INTEGER NOT NULL PRIMARY KEY AUTOINCREMENT,
   Price money NULL default(0),
   Amount money NULL default(0));
 
+-- Plain indexes on what the record sources order by and check as keys, and
+-- on the column that links a bill's lines, so that a browse window's pages
+-- and counts read the index instead of sorting the table. Not unique: the
+-- editors' key check keeps its own message and scope.
+CREATE INDEX ixUnitName ON Unit(Name);
+CREATE INDEX ixCustomerCode ON Customer(Code);
+CREATE INDEX ixItemCode ON Item(Code);
+CREATE INDEX ixSalesBillBillNo ON SalesBill(BillNo);
+CREATE INDEX ixSalesBillLineBillNo ON SalesBillLine(BillNo);
+
 -- Their structure as the designer keeps it.
 INSERT INTO tblTable (TableName, FieldIndex, FieldName, FieldType, FieldLength, IsKey, IsAuto, AllowEmpty, DefaultValue) VALUES
   ('Unit', 1, 'ID', 'int', NULL, 1, 1, 0, NULL),

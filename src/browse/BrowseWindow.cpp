@@ -33,6 +33,8 @@ namespace {
 constexpr int kDeleteQuestion = 1023;
 constexpr int kQueryCaption = 1024;
 constexpr int kRecordCount = 1006;
+constexpr int kDatabaseBusy = 1275;
+constexpr int kListReread = 1276;
 constexpr int kSourceUnreadable = 1278;
 
 constexpr FixedButton kListButtons[] = {{"Add", 1014},     {"Modify", 1015}, {"Delete", 1016},
@@ -66,6 +68,15 @@ BrowseWindow::BrowseWindow(QWidget* parent)
   vsData_->viewport()->installEventFilter(this);
   connect(tbrMain_, &Toolbar::ButtonClick, this, &BrowseWindow::tbrMain_ButtonClick);
   connect(vsData_, &FlexGrid::DblClick, this, &BrowseWindow::vsData_DblClick);
+  // Shown after the key, scroll or paint that read has returned.
+  connect(vsData_, &FlexGrid::ReadFailed, this, &BrowseWindow::ShowReadFailure,
+          Qt::QueuedConnection);
+  connect(vsData_, &FlexGrid::RowsReread, this, &BrowseWindow::ShowRowsReread,
+          Qt::QueuedConnection);
+  connect(vsData_, &FlexGrid::RecordCountChanged, this, [this](int records) {
+    if (StatusBarPanel* count = stbTemplate_->Panel(1))
+      count->SetText(ReplaceParams(GetLangString(kRecordCount), {QString::number(records)}));
+  });
 }
 
 bool BrowseWindow::InitControl() {
@@ -100,9 +111,14 @@ bool BrowseWindow::CanReadSource(const QString& rsName) {
 }
 
 bool BrowseWindow::ShowRecords(const QString& query, const QString& orderBy) {
-  if (std::shared_ptr<PagedQuery> paged = OpenPagedQuery(query, orderBy)) {
+  PagedQuery::Failure failure;
+  if (std::shared_ptr<PagedQuery> paged = OpenPagedQuery(query, orderBy, &failure)) {
     vsData_->SetPagedSource(std::move(paged));
     return true;
+  }
+  if (failure.Busy()) {
+    Warn(GetLangString(kDatabaseBusy));
+    return false;
   }
   Recordset rs;
   const QString sql = orderBy.isEmpty() ? query : query + ' ' + orderBy;
@@ -169,12 +185,26 @@ void BrowseWindow::ShowPendingTotals() {
 
 void BrowseWindow::PrintRecords() {
   ShowPendingTotals();
-  QString error;
-  if (!vsData_->FinishRead(&error)) {
+  if (ReadAllGridRows()) PrintData::Print(*this, *vsData_, *stbTemplate_, printLines_);
+}
+
+bool BrowseWindow::ReadGridRows(int first, int last) {
+  return vsData_->ReadRows(first, last) == PagedQuery::Status::Read;
+}
+
+bool BrowseWindow::ReadAllGridRows() {
+  return vsData_->FinishRead() == PagedQuery::Status::Read;
+}
+
+void BrowseWindow::ShowReadFailure(const QString& error, int code) {
+  if (PagedQuery::Failure{error, code}.Busy())
+    Warn(GetLangString(kDatabaseBusy));
+  else
     MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
-    return;
-  }
-  PrintData::Print(*this, *vsData_, *stbTemplate_, printLines_);
+}
+
+void BrowseWindow::ShowRowsReread() {
+  MsgBox(GetLangString(kListReread), MsgIcon::Information, MsgButtons::OkOnly, windowTitle(), this);
 }
 
 bool BrowseWindow::LoadDeleteTemplates() {
@@ -188,7 +218,7 @@ QString BrowseWindow::MasterDeleteStatement(qlonglong id) const {
   return SqlTemplate::Fill(deleteSQL_, {{QStringLiteral("ID"), QString::number(id)}});
 }
 
-bool BrowseWindow::DeleteRecord(int /*row*/, qlonglong id, QString* error) {
+bool BrowseWindow::DeleteRecord(const QStringList& /*cells*/, qlonglong id, QString* error) {
   return ExecuteSQL(MasterDeleteStatement(id), error);
 }
 
@@ -201,19 +231,23 @@ bool BrowseWindow::DeleteData() {
   if (selected == 0) return true;
   if (!LoadDeleteTemplates()) return false;
 
-  // Rows first: the refresh after the delete renumbers them.
-  std::vector<std::pair<int, qlonglong>> records;
+  // Rows first, every one read, and nothing deleted when one cannot be:
+  // the refresh after the delete renumbers them.
+  std::vector<std::pair<QStringList, qlonglong>> records;
   int refused = 0;
   for (int i = 0; i < selected; ++i) {
     const int row = vsData_->SelectedRow(i);
+    if (!ReadGridRows(row, row)) return false;
+    QStringList cells;
+    for (int c = 0; c < vsData_->Cols(); ++c) cells << vsData_->TextMatrix(row, c);
     if (const std::optional<qlonglong> id = GridRecordID(*vsData_, row))
-      records.emplace_back(row, *id);
+      records.emplace_back(std::move(cells), *id);
     else
       ++refused;
   }
   QString error;
-  for (const auto& [row, id] : records)
-    if (!DeleteRecord(row, id, &error)) break;
+  for (const auto& [cells, id] : records)
+    if (!DeleteRecord(cells, id, &error)) break;
   if (!records.empty()) RefreshData(QString());
   if (!error.isEmpty())
     MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);

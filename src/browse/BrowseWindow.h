@@ -63,9 +63,10 @@ class BrowseWindow : public QWidget, public ModuleWindow {
   virtual bool CheckDelete() { return true; }
   // Reads the delete templates; false, with a message shown, stops the delete.
   virtual bool LoadDeleteTemplates();
-  // Deletes the record of a grid row whose ID is id; false with the
-  // database's error stops the delete.
-  virtual bool DeleteRecord(int row, qlonglong id, QString* error);
+  // Deletes the record whose ID is id, cells being the texts of its grid
+  // row read before any delete ran; false with the database's error stops
+  // the delete.
+  virtual bool DeleteRecord(const QStringList& cells, qlonglong id, QString* error);
   // The record source's DeleteSQL with "@ID" filled; read by LoadDeleteTemplates.
   QString MasterDeleteStatement(qlonglong id) const;
 
@@ -80,6 +81,12 @@ class BrowseWindow : public QWidget, public ModuleWindow {
   // The status bar holding only the record count.
   void ShowRecordCount(int recordCount);
   bool DeleteData();
+  // Reads grid rows [first, last] for a reader of them (an editor, the
+  // viewer, Delete); false, with one message shown, when they cannot be
+  // read or the list was read again under them.
+  bool ReadGridRows(int first, int last);
+  // Reads every row for Print, as ReadGridRows does.
+  bool ReadAllGridRows();
   bool QueryData();
   bool CanModify() const;
   // Reads a record source; a source without rows is reported.
@@ -99,6 +106,9 @@ class BrowseWindow : public QWidget, public ModuleWindow {
     QString label, sql, format;
   };
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The messages of a paged grid whose read failed or found the rows moved.
+  void ShowReadFailure(const QString& error, int code);
+  void ShowRowsReread();
   // Reads the totals waiting for the grid's first paint into the status bar.
   void ShowPendingTotals();
   void PrintRecords();

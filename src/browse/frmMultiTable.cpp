@@ -58,7 +58,7 @@ bool frmMultiTable::AddData() { return OpenEditor(0, 0, kAddCaption); }
 
 bool frmMultiTable::ModifyData() {
   const int row = vsData()->SelectedRow(0);
-  if (row < 1) return false;
+  if (row < 1 || !ReadGridRows(row, row)) return false;
   return OpenEditor(1, row, kModifyCaption);
 }
 
@@ -81,7 +81,7 @@ bool frmMultiTable::OpenEditor(int editMode, int row, int captionKey) {
 
 bool frmMultiTable::ViewData() {
   const int row = vsData()->SelectedRow(0);
-  if (row < 1) return false;
+  if (row < 1 || !ReadGridRows(row, row)) return false;
   if (!sharedViewer) {
     sharedViewer = WindowRegistry::Create(QStringLiteral("frmMultiView"), window());
     if (!sharedViewer) return false;
@@ -139,8 +139,8 @@ bool frmMultiTable::LoadDeleteTemplates() {
   return true;
 }
 
-bool frmMultiTable::DeleteRecord(int row, qlonglong id, QString* error) {
-  const QString masterValue = vsData()->TextMatrix(row, masterColumn_);
+bool frmMultiTable::DeleteRecord(const QStringList& cells, qlonglong id, QString* error) {
+  const QString masterValue = cells.value(masterColumn_);
   const QString details = SqlTemplate::Fill(detailDeleteSQL_, {{detailField_, masterValue}});
   // Without a database the statement fails with its own message.
   if (!DbConnection) return ExecuteSQL(details, error);
@@ -149,7 +149,7 @@ bool frmMultiTable::DeleteRecord(int row, qlonglong id, QString* error) {
     *error = DbConnection->LastError();
     return false;
   }
-  if (!ExecuteSQL(details, error) || !BrowseWindow::DeleteRecord(row, id, error)) return false;
+  if (!ExecuteSQL(details, error) || !BrowseWindow::DeleteRecord(cells, id, error)) return false;
   if (!transaction.Commit()) {
     *error = DbConnection->LastError();
     return false;

@@ -28,7 +28,7 @@ class frmMultiTable : public BrowseWindow {
   QString TotalQuery(const QString& totalSQL) const override;
   bool CheckDelete() override;
   bool LoadDeleteTemplates() override;
-  bool DeleteRecord(int row, qlonglong id, QString* error) override;
+  bool DeleteRecord(const QStringList& cells, qlonglong id, QString* error) override;
   bool OpenEditor(int editMode, int row, int captionKey);
   void SetMembers(MasterDetailEditor& editor, int editMode, int row);
 

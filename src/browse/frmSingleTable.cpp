@@ -23,7 +23,7 @@ QString frmSingleTable::TotalQuery(const QString& totalSQL) const {
 
 bool frmSingleTable::ModifyData() {
   const int row = vsData()->SelectedRow(0);
-  if (row < 1) return false;
+  if (row < 1 || !ReadGridRows(row, row)) return false;
   return OpenEditor(1, row, kModifyCaption);
 }
 

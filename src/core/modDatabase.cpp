@@ -93,13 +93,16 @@ bool OpenColumns(const QString& sql, QStringList* names) {
   return ShownRead([&] { return DbConnection->QueryColumns(sql, names); });
 }
 
-std::shared_ptr<PagedQuery> OpenPagedQuery(const QString& query, const QString& orderBy) {
+std::shared_ptr<PagedQuery> OpenPagedQuery(const QString& query, const QString& orderBy,
+                                           PagedQuery::Failure* failure) {
+  PagedQuery::Failure ignored;
+  if (!failure) failure = &ignored;
+  *failure = {};
   if (query.contains(QChar(0))) return nullptr;
   const PagedQuery::Syntax syntax = ServerType == QLatin1String("SQLSERVER")
                                         ? PagedQuery::Syntax::OffsetFetch
                                         : PagedQuery::Syntax::Limit;
-  QString error;
-  return PagedQuery::Open([] { return DbConnection.get(); }, syntax, query, orderBy, &error);
+  return PagedQuery::Open([] { return DbConnection.get(); }, syntax, query, orderBy, failure);
 }
 
 QString NullLiteralsToNull(const QString& sql) {

@@ -50,8 +50,10 @@ bool OpenColumns(const QString& sql, QStringList* names);
 // The rows of query (a select with its condition) in orderBy ("" or an
 // ORDER BY clause), counted and read page by page on DbConnection as they
 // are asked for; null, showing nothing, when the database refuses the
-// count or the first page (a query it cannot count or page).
-std::shared_ptr<PagedQuery> OpenPagedQuery(const QString& query, const QString& orderBy);
+// count or the first page (a query it cannot count or page, or a busy
+// database: *failure says which).
+std::shared_ptr<PagedQuery> OpenPagedQuery(const QString& query, const QString& orderBy,
+                                           PagedQuery::Failure* failure = nullptr);
 
 // The statement as ExecuteSQL runs it: every literal that is exactly
 // 'null' becomes the bare word null.

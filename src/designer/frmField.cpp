@@ -78,7 +78,7 @@ bool frmField::AddData() {
 
 bool frmField::ModifyData() {
   const int row = vsData()->SelectedRow(0);
-  if (row < 1) return false;
+  if (row < 1 || !ReadGridRows(row, row)) return false;
   frmFieldEdit editor(this);
   editor.SetForm(this);
   editor.SetID(vsData()->TextMatrix(row, 1).trimmed().toLongLong());
@@ -99,13 +99,13 @@ void frmField::RunEditor(frmFieldEdit& editor) { editor.exec(); }
 
 bool frmField::HandleOwnButton(const QString& key) {
   if (key == QLatin1String("Print"))
-    return ListPrint::Print(*this, *vsData(), *stbTemplate(), windowTitle());
+    return ReadAllGridRows() && ListPrint::Print(*this, *vsData(), *stbTemplate(), windowTitle());
   if (key != QLatin1String("Refresh")) return false;
   RefreshData(tableName_.isEmpty() ? QStringLiteral("1=0") : TableFilter());
   return true;
 }
 
-bool frmField::DeleteRecord(int /*row*/, qlonglong id, QString* error) {
+bool frmField::DeleteRecord(const QStringList& /*cells*/, qlonglong id, QString* error) {
   return ExecuteSQL("delete from tblTable WHERE ID=" + QString::number(id), error);
 }
 

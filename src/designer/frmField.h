@@ -43,7 +43,7 @@ class frmField : public BrowseWindow {
   bool HandleOwnButton(const QString& key) override;
   QString TotalQuery(const QString&) const override { return QString(); }
   bool LoadDeleteTemplates() override { return true; }
-  bool DeleteRecord(int row, qlonglong id, QString* error) override;
+  bool DeleteRecord(const QStringList& cells, qlonglong id, QString* error) override;
 
   int editMode_ = 0;
   QString tableName_;

@@ -62,7 +62,7 @@ bool frmUser::AddData() {
 
 bool frmUser::ModifyData() {
   const int row = vsData()->SelectedRow(0);
-  if (row < 1) return false;
+  if (row < 1 || !ReadGridRows(row, row)) return false;
   frmUserEdit editor(this);
   editor.SetForm(this);
   editor.SetID(vsData()->TextMatrix(row, 1).trimmed().toLongLong());
@@ -81,6 +81,7 @@ bool frmUser::ModifyData() {
 
 bool frmUser::HandleOwnButton(const QString& key) {
   if (key != QLatin1String("Print")) return false;
+  if (!ReadAllGridRows()) return true;
   ListPrint::Print(*this, *vsData(), *stbTemplate(),
                    ReplaceParams(GetLangString(kPrintHeading), {QString(), windowTitle()}));
   return true;
@@ -88,7 +89,7 @@ bool frmUser::HandleOwnButton(const QString& key) {
 
 void frmUser::RunEditor(frmUserEdit& editor) { editor.exec(); }
 
-bool frmUser::DeleteRecord(int /*row*/, qlonglong id, QString* error) {
+bool frmUser::DeleteRecord(const QStringList& /*cells*/, qlonglong id, QString* error) {
   return UserStore::Delete(id, error);
 }
 

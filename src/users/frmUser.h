@@ -32,7 +32,7 @@ class frmUser : public BrowseWindow {
   bool HandleOwnButton(const QString& key) override;
   QString TotalQuery(const QString&) const override { return QString(); }
   bool LoadDeleteTemplates() override { return true; }
-  bool DeleteRecord(int row, qlonglong id, QString* error) override;
+  bool DeleteRecord(const QStringList& cells, qlonglong id, QString* error) override;
 };
 
 }  // namespace rd

@@ -1,9 +1,12 @@
 // A browse window over 10,010 customers reads its rows as they are reached;
 // whatever reads the grid sees what a full read gives.
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QSet>
 #include <QtTest>
 
 #include "browse/GridPrintSource.h"
+#include "core/modCommon.h"
 #include "expressions/modExpressions.h"
 #include "platform/widgets/FlexGridModel.h"
 #include "platform/widgets/StatusBar.h"
@@ -21,20 +24,20 @@ constexpr const char* kColumns = "ID,Code,Name,City,Phone,Email,CreditLimit,Acti
 
 // Names in mixed case, some cities empty, limits with repeats: sorts that
 // need the ID to settle ties.
-void AddCustomers() {
+void AddCustomers(int count = 10000) {
   Database::Exec(
       "insert into Customer (Code, Name, City, Phone, Email, CreditLimit, Active, Remark) "
       "select printf('P%05d', x), (case x % 3 when 0 then 'alder ' when 1 then 'Birch ' "
       "else 'CEDAR ' end) || (x * 7919 % 10000), case when x % 5 = 0 then null "
       "else 'Town ' || (x % 40) end, '01 ' || x, 'p' || x || '@example.com', (x % 13) * 250, "
       "x % 2, 'Paged customer ' || x from (with recursive c(x) as (select 1 union all "
-      "select x + 1 from c where x < 10000) select x from c)");
+      "select x + 1 from c where x < " + QString::number(count) + ") select x from c)");
 }
 
 rd::FlexGridModel& Model(rd::FlexGrid& grid) {
   return *static_cast<rd::FlexGridModel*>(grid.model());
 }
-int RowsRead(rd::FlexGrid& grid) { return Model(grid).BoundRows()->rowCount(); }
+int RowsRead(rd::FlexGrid& grid) { return grid.Paged()->HeldRows(); }
 
 // Column texts of the database's own query, in its order.
 QStringList Expected(const QString& column, const QString& orderBy) {
@@ -57,6 +60,40 @@ QString Dump() {
       .join('\n');
 }
 
+// Every customer's cells by ID, as the database holds them now.
+QMap<QString, QString> RowsById() {
+  rd::Recordset rs;
+  QMap<QString, QString> rows;
+  if (!rd::OpenRecordset(QString("select %1 from Customer").arg(kColumns), rs)) return rows;
+  for (; !rs.Eof(); rs.MoveNext()) {
+    QStringList cells;
+    for (int c = 0; c < rs.FieldCount(); ++c) cells << rs.Fields(c).Text();
+    rows.insert(cells[0], cells.join('|'));
+  }
+  return rows;
+}
+QString ShownRow(rd::FlexGrid& grid, int row) {
+  QStringList cells;
+  for (int c = 1; c < grid.Cols(); ++c) cells << grid.TextMatrix(row, c);
+  return cells.join('|');
+}
+
+// Another user on a connection of its own, with a short wait for locks on
+// the program's connection.
+std::unique_ptr<rd::Connection> OtherUser(editorsupport::Bench& bench) {
+  QString error;
+  std::unique_ptr<rd::Connection> other =
+      rd::Connection::OpenSqlite(bench.db.Folder().DatabasePath(), &error);
+  if (!other) qFatal("%s", qPrintable(error));
+  if (!rd::DbConnection->Execute("PRAGMA busy_timeout = 50")) qFatal("no busy timeout");
+  return other;
+}
+
+void CtrlEnd(rd::FlexGrid& grid) {
+  QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
+  QCoreApplication::processEvents();
+}
+
 }  // namespace
 
 class TestPagedBrowse : public QObject {
@@ -69,6 +106,10 @@ class TestPagedBrowse : public QObject {
   void deleteOfASelectionReachesUnreadRows();
   void writerElsewhereMeetsNoOpenRead();
   void refreshReleasesTheRowsItReplaces();
+  void busyDatabaseIsSaidOnceAndReadOnTheNextAction();
+  void otherUsersChangesLeaveNoRowBlankOrTwice_data();
+  void otherUsersChangesLeaveNoRowBlankOrTwice();
+  void jumpsReadOnlyThePagesShown();
 };
 
 void TestPagedBrowse::countTotalsAndRowsAreThoseOfAFullRead() {
@@ -117,10 +158,15 @@ void TestPagedBrowse::sortByCaptionIsTheDatabaseOrder_data() {
   QTest::addColumn<int>("column");
   QTest::addColumn<bool>("descending");
   QTest::addColumn<QString>("orderBy");
-  QTest::newRow("name, case ignored") << 3 << false << "order by Name collate nocase, ID";
-  QTest::newRow("name descending") << 3 << true << "order by Name collate nocase desc, ID";
-  QTest::newRow("city, empty first") << 4 << false << "order by City collate nocase, ID";
-  QTest::newRow("limit, ties by ID") << 7 << true << "order by CreditLimit desc, ID";
+  const QString empty = "order by (%1 is null or %1 = '')";
+  QTest::newRow("name, case ignored")
+      << 3 << false << empty.arg("Name") + " desc, Name collate nocase, ID";
+  QTest::newRow("name descending")
+      << 3 << true << empty.arg("Name") + ", Name collate nocase desc, ID desc";
+  QTest::newRow("city, empty first")
+      << 4 << false << empty.arg("City") + " desc, City collate nocase, ID";
+  QTest::newRow("limit, ties by ID")
+      << 7 << true << empty.arg("CreditLimit") + ", CreditLimit desc, ID desc";
 }
 
 void TestPagedBrowse::sortByCaptionIsTheDatabaseOrder() {
@@ -196,12 +242,127 @@ void TestPagedBrowse::refreshReleasesTheRowsItReplaces() {
   AddCustomers();
   bench.Browse("Customers", "Customer");
   rd::FlexGrid& grid = *bench.browse->vsData();
-  QVERIFY(grid.FinishRead());
+  QCOMPARE(grid.FinishRead(), rd::PagedQuery::Status::Read);
   std::weak_ptr<const rd::QueryResult> old = Model(grid).BoundRows();
   QCOMPARE(old.lock()->rowCount(), kCustomers);
   QVERIFY(bench.browse->RefreshData());
   QVERIFY(old.expired());
   QVERIFY(RowsRead(grid) < 500);
+}
+
+void TestPagedBrowse::busyDatabaseIsSaidOnceAndReadOnTheNextAction() {
+  editorsupport::Bench bench;
+  AddCustomers(3000);
+  bench.Browse("Customers", "Customer");
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  // Shown, so that the totals are read before the other user locks.
+  bench.browse->resize(600, 400);
+  bench.browse->show();
+  QVERIFY(QTest::qWaitForWindowExposed(bench.browse.get()));
+  QCoreApplication::processEvents();
+  const QStringList codes = Expected("Code", "ORDER BY Code");
+  std::unique_ptr<rd::Connection> other = OtherUser(bench);
+  QVERIFY2(other->Execute("BEGIN EXCLUSIVE"), qPrintable(other->LastError()));
+  QVERIFY(other->Execute("update Customer set Remark = 'locked' where ID = 1"));
+  const QString busy = rd::GetLangString(1275);
+  const int held = RowsRead(grid);
+
+  CtrlEnd(grid);
+  QCOMPARE(bench.db.Ui().texts(), QStringList{busy});
+  QCOMPARE(grid.Row(), 1);
+  QCOMPARE(grid.verticalScrollBar()->value(), 0);
+  QCOMPARE(RowsRead(grid), held);
+  QCOMPARE(grid.TextMatrix(1, 2), codes[0]);
+  // Scrolling without a user action tries nothing more.
+  grid.verticalScrollBar()->setValue(1500);
+  QCoreApplication::processEvents();
+  QCOMPARE(grid.verticalScrollBar()->value(), 0);
+  QCOMPARE(bench.db.Ui().texts().size(), 1);
+
+  // A caption sort keeps rows, order and count.
+  grid.horizontalHeader()->setSortIndicator(2, Qt::DescendingOrder);
+  QCoreApplication::processEvents();
+  QCOMPARE(bench.db.Ui().texts(), (QStringList{busy, busy}));
+  QCOMPARE(grid.Rows(), 3011);
+  QCOMPARE(grid.TextMatrix(1, 2), codes[0]);
+  QCOMPARE(grid.horizontalHeader()->sortIndicatorSection(), -1);
+  QCOMPARE(Panels(*bench.browse).value(0), QString("Records: 3010"));
+
+  // An editor on an unread row refuses with the same message.
+  Select(grid, {2500});
+  QVERIFY(!bench.browse->ModifyData());
+  QCoreApplication::processEvents();
+  QCOMPARE(bench.db.Ui().texts(), (QStringList{busy, busy, busy}));
+
+  QVERIFY(other->Execute("ROLLBACK"));
+  grid.SetRow(1);
+  CtrlEnd(grid);
+  QCOMPARE(bench.db.Ui().texts().size(), 3);
+  QCOMPARE(grid.Row(), 3010);
+  QCOMPARE(grid.TextMatrix(3010, 2), codes.last());
+  QVERIFY(grid.Paged()->Holds(2990, 3009));
+}
+
+void TestPagedBrowse::otherUsersChangesLeaveNoRowBlankOrTwice_data() {
+  QTest::addColumn<QString>("change");
+  QTest::newRow("delete read rows") << "delete from Customer where Code between 'P00040' and 'P00049'";
+  QTest::newRow("delete unread rows")
+      << "delete from Customer where Code between 'P02000' and 'P02019'";
+  QTest::newRow("insert before the read rows")
+      << "insert into Customer (Code, Name) select 'P0000' || x, 'New ' || x from "
+         "(select 1 as x union select 2 union select 3)";
+  QTest::newRow("insert among unread rows")
+      << "insert into Customer (Code, Name) select 'P02500' || x, 'New ' || x from "
+         "(select 1 as x union select 2 union select 3)";
+  QTest::newRow("update a row") << "update Customer set Name = 'Renamed' where Code = 'P01500'";
+}
+
+void TestPagedBrowse::otherUsersChangesLeaveNoRowBlankOrTwice() {
+  QFETCH(QString, change);
+  editorsupport::Bench bench;
+  AddCustomers(3000);
+  const QMap<QString, QString> before = RowsById();
+  bench.Browse("Customers", "Customer");
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  // Rows held at the top and further down, from before the change.
+  QCOMPARE(grid.ReadRows(1200, 1300), rd::PagedQuery::Status::Read);
+  std::unique_ptr<rd::Connection> other = OtherUser(bench);
+  QVERIFY2(other->Execute(change), qPrintable(other->LastError()));
+  const QMap<QString, QString> after = RowsById();
+
+  QVERIFY(grid.ReadRows(1, grid.Rows() - 1) != rd::PagedQuery::Status::Failed);
+  QCOMPARE(RowsRead(grid), grid.Rows() - 1);
+  QSet<QString> shown;
+  for (int r = 1; r < grid.Rows(); ++r) {
+    const QString id = grid.TextMatrix(r, 1);
+    QVERIFY2(!id.isEmpty(), qPrintable(QString("row %1 is blank").arg(r)));
+    QVERIFY2(!shown.contains(id), qPrintable("shown twice: " + id));
+    shown.insert(id);
+    const QString row = ShownRow(grid, r);
+    QVERIFY2(row == before.value(id) || row == after.value(id), qPrintable(row));
+  }
+  for (const QString& id : before.keys())
+    if (after.contains(id)) QVERIFY2(shown.contains(id), qPrintable("left out: " + id));
+  QCOMPARE(Panels(*bench.browse).value(0), QString("Records: %1").arg(grid.Rows() - 1));
+}
+
+void TestPagedBrowse::jumpsReadOnlyThePagesShown() {
+  editorsupport::Bench bench;
+  AddCustomers(3000);
+  bench.Browse("Customers", "Customer");
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  grid.resize(600, 400);
+  const QStringList codes = Expected("Code", "ORDER BY Code");
+  CtrlEnd(grid);
+  QCOMPARE(grid.Row(), 3010);
+  QCOMPARE(grid.TextMatrix(3010, 2), codes.last());
+  QVERIFY2(RowsRead(grid) <= 300, qPrintable(QString::number(RowsRead(grid))));
+  // A scroll-bar drag to the middle reads the rows it shows there.
+  grid.verticalScrollBar()->setValue(1500);
+  QVERIFY(grid.Paged()->Holds(1500, 1510));
+  QCOMPARE(grid.model()->index(1500, 1).data().toString(), codes[1500]);
+  QVERIFY2(RowsRead(grid) <= 500, qPrintable(QString::number(RowsRead(grid))));
+  QCOMPARE(bench.db.Ui().texts().size(), 0);
 }
 
 QTEST_MAIN(TestPagedBrowse)

@@ -585,14 +585,16 @@ class TestDatabase : public QObject {
     QVERIFY(db_->Execute("insert into t (Name, Qty) select 'n' || x, x from (with recursive "
                          "c(x) as (select 1 union all select x + 1 from c where x < 247) "
                          "select x from c)"));
-    QString error;
+    using Status = rd::PagedQuery::Status;
+    rd::PagedQuery::Failure failure;
     auto paged = rd::PagedQuery::Open([this] { return db_.get(); }, rd::PagedQuery::Syntax::Limit,
-                                      "select ID, Name, Note from t", "order by ID", &error);
-    QVERIFY2(paged, qPrintable(error));
+                                      "select ID, Name, Note from t", "order by ID", &failure);
+    QVERIFY2(paged, qPrintable(failure.error));
     QCOMPARE(paged->RowCount(), 250);
-    QCOMPARE(paged->Rows()->rowCount(), 100);
-    QCOMPARE(paged->Rows()->columns, (QStringList{"ID", "Name", "Note"}));
+    QCOMPARE(paged->HeldRows(), 100);
+    QCOMPARE(paged->Columns(), (QStringList{"ID", "Name", "Note"}));
     // Another user's save while the rows are half read.
+    QString error;
     std::unique_ptr<Connection> other = Connection::OpenSqlite(path_, &error);
     QVERIFY2(other, qPrintable(error));
     {
@@ -601,17 +603,22 @@ class TestDatabase : public QObject {
       QVERIFY(other->Execute("insert into t (Name) values ('added')"));
       QVERIFY2(save.Commit(), qPrintable(other->LastError()));
     }
-    QVERIFY(paged->Reach(202));
-    QCOMPARE(paged->Rows()->Text(202, 2), QString("late"));
-    QVERIFY(paged->ReadAll());
-    QCOMPARE(paged->Rows()->rowCount(), 251);
-    QVERIFY(!paged->Reach(251));
-    QCOMPARE(paged->RowCount(), 250);
+    QCOMPARE(paged->Reach(202, 202), Status::Read);
+    int at = -1;
+    const rd::QueryResult* rows = paged->Held(202, &at);
+    QVERIFY(rows);
+    QCOMPARE(rows->Text(at, 2), QString("late"));
+    // A row added at the end moves nothing that is held.
+    QCOMPARE(paged->ReadAll(), Status::Read);
+    QCOMPARE(paged->RowCount(), 251);
+    QCOMPARE(paged->AllRows()->Text(250, 1), QString("added"));
 
-    auto sorted = paged->Sorted(1, true, &error);
-    QVERIFY2(sorted, qPrintable(error));
-    QCOMPARE(sorted->Rows()->Text(0, 1), QString("Zed"));
-    QCOMPARE(sorted->RowCount(), 250);
+    auto sorted = paged->Sorted(1, true, &failure);
+    QVERIFY2(sorted, qPrintable(failure.error));
+    rows = sorted->Held(0, &at);
+    QVERIFY(rows);
+    QCOMPARE(rows->Text(at, 1), QString("Zed"));
+    QCOMPARE(sorted->RowCount(), 251);
   }
 
   void appendedReadsKeepTheirShape() {

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "platform/db/PagedQuery.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/SqlScript.h"
 #include "platform/widgets/FlexGrid.h"
@@ -55,12 +56,48 @@ class TestFlexGrid : public QObject {
                   "insert into t values (1, 'b', 10, 'x');"
                   "insert into t values (2, 'A', 9.5, null);"
                   "insert into t values (3, 'c', null, 'z');"
-                  "insert into t values (4, 'd', 100, 'y');"},
+                  "insert into t values (4, 'd', 100, 'y');"
+                  "create table m (ID integer primary key, V);"
+                  "insert into m (V) values (10), (9), ('10'), ('9'), (''), (null), ('abc'),"
+                  " ('ABD'), ('_x'), ('Zed'), (2.5), ('Ã©'), ('b');"},
                  &error),
              qPrintable(error));
     db_ = rd::Connection::OpenSqlite(path, &error);
     QVERIFY2(db_, qPrintable(error));
     QVERIFY(rs_.Open("select * from t order by ID", *db_));
+  }
+
+  // Numbers, digits stored as text, empty and NULL cells: one order whether
+  // the database sorts (paged) or the grid does.
+  void captionSortIsOneOrderPagedOrNot_data() {
+    QTest::addColumn<bool>("descending");
+    QTest::newRow("ascending") << false;
+    QTest::newRow("descending") << true;
+  }
+  void captionSortIsOneOrderPagedOrNot() {
+    QFETCH(bool, descending);
+    const Qt::SortOrder order = descending ? Qt::DescendingOrder : Qt::AscendingOrder;
+    auto ids = [](const FlexGrid& grid) {
+      QStringList texts;
+      for (int r = 1; r < grid.Rows(); ++r) texts << grid.TextMatrix(r, 1);
+      return texts;
+    };
+    rd::PagedQuery::Failure failure;
+    FlexGrid paged;
+    paged.SetPagedSource(rd::PagedQuery::Open([this] { return db_.get(); },
+                                              rd::PagedQuery::Syntax::Limit, "select ID, V from m",
+                                              "", &failure));
+    QVERIFY2(failure.error.isEmpty(), qPrintable(failure.error));
+    paged.sortByColumn(1, order);
+    Recordset rs;
+    QVERIFY(rs.Open("select ID, V from m", *db_));
+    FlexGrid plain;
+    plain.SetDataSource(rs);
+    plain.sortByColumn(1, order);
+    QStringList expected{"6", "5", "11", "2", "1", "3", "4", "9", "7", "8", "13", "10", "12"};
+    if (descending) std::reverse(expected.begin(), expected.end());
+    QCOMPARE(ids(paged), expected);
+    QCOMPARE(ids(plain), expected);
   }
 
   void bindingKeepsTheGridsNumbering() {

@@ -238,6 +238,31 @@ class TestSampleDatabase : public QObject {
 
   // The templates are what the designer generates from the select, except
   // that a detail source deletes its lines by the relation's detail field.
+  // The sources' order, key checks and the lines' link read an index, not
+  // a sort of the whole table.
+  void sourcesReadIndexes_data() { recordSources_data(); }
+  void sourcesReadIndexes() {
+    QFETCH(QString, rsName);
+    const QString select = firstRow(rsName, "SelectSQL");
+    auto plan = [this](const QString& sql) {
+      QStringList steps;
+      for (const QStringList& row : rows("explain query plan " + sql)) steps << row.value(3);
+      return steps.join("; ");
+    };
+    const QString ordered = plan(select + " " + firstRow(rsName, "OrderArea"));
+    QVERIFY2(!ordered.contains("TEMP B-TREE"), qPrintable(ordered));
+    QStringList looked = column("select Field from tblRecordset where RsName='" + rsName +
+                                "' and IsKey=1");
+    for (const QString& relation :
+         column("select Relation from tblMenu where RsName2='" + rsName + "'"))
+      looked << relation.section('=', 1).trimmed();
+    for (const QString& field : looked) {
+      const QString found = plan(select + " where " + field + "='x'");
+      QVERIFY2(found.contains("USING INDEX") || found.contains("USING COVERING INDEX"),
+               qPrintable(field + ": " + found));
+    }
+  }
+
   void templatesAsGenerated_data() { recordSources_data(); }
   void templatesAsGenerated() {
     QFETCH(QString, rsName);

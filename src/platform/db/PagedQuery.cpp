@@ -8,6 +8,9 @@ namespace rd {
 
 namespace {
 constexpr int kPageRows = 100;
+// Pages held at once beyond those asked for last: 4,000 rows.
+constexpr size_t kMaxPages = 40;
+const QString kClosed = QStringLiteral("The connection is closed.");
 }  // namespace
 
 QString PagedQuery::CountStatement(Syntax syntax, const QString& query, int columns) {
@@ -35,92 +38,251 @@ QString PagedQuery::PageStatement(Syntax syntax, const QString& query, const QSt
   return sql;
 }
 
+QString PagedQuery::SortedQuery(Syntax syntax, const QString& query, int columns) {
+  if (syntax != Syntax::Limit) return query;
+  // Named by position, so that twice named or unnamed columns sort too.
+  QStringList names;
+  for (int c = 1; c <= columns; ++c) names << QStringLiteral("c%1").arg(c);
+  return QStringLiteral("WITH rdSorted(%1) AS (\n%2\n)\nSELECT * FROM rdSorted")
+      .arg(names.join(','), query);
+}
+
 QString PagedQuery::OrderByColumn(Syntax syntax, int column, bool descending, int idColumn) {
-  // SQLite compares texts by the column's collation; the server by its own,
-  // which ignores case.
-  QString order = QStringLiteral("ORDER BY %1").arg(column);
-  if (syntax == Syntax::Limit) order += QStringLiteral(" COLLATE NOCASE");
-  if (descending) order += QStringLiteral(" DESC");
-  if (idColumn > 0 && idColumn != column) order += QStringLiteral(", %1").arg(idColumn);
+  const bool sqlite = syntax == Syntax::Limit;
+  const QString name = sqlite ? QStringLiteral("c%1") : QStringLiteral("%1");
+  const QString direction = descending ? QStringLiteral(" DESC") : QString();
+  const QString c = name.arg(column);
+  QString order = QStringLiteral("ORDER BY ") + c + direction;
+  if (sqlite)
+    order = QStringLiteral("ORDER BY (%1 IS NULL OR %1 = '')%2, %1 COLLATE NOCASE%3")
+                .arg(c, descending ? QString() : QStringLiteral(" DESC"), direction);
+  if (idColumn > 0 && idColumn != column) order += ", " + name.arg(idColumn) + direction;
   return order;
 }
 
 std::shared_ptr<PagedQuery> PagedQuery::Open(ConnectionSource connection, Syntax syntax,
                                              const QString& query, const QString& orderBy,
-                                             QString* error) {
-  Connection* db = connection ? connection() : nullptr;
-  if (!db) {
-    *error = QStringLiteral("The connection is closed.");
-    return nullptr;
-  }
+                                             Failure* failure) {
   std::shared_ptr<PagedQuery> paged(new PagedQuery);
   paged->connection_ = std::move(connection);
   paged->syntax_ = syntax;
   paged->query_ = query;
   paged->orderBy_ = orderBy;
   // The first page names the columns, even of an empty result.
-  if (!paged->ReadMore(kPageRows)) {
-    *error = paged->error_;
+  auto first = std::make_shared<QueryResult>();
+  if (!paged->ReadPages(0, 0, first.get())) {
+    *failure = paged->failure_;
     return nullptr;
   }
-  QueryResult counted;
-  const int columns = int(paged->rows_->columns.size());
-  if (!db->Query(CountStatement(syntax, query, columns), &counted) || counted.rowCount() != 1) {
-    *error = db->LastError();
+  paged->columns_ = first->columns;
+  for (int i = 0; i < first->columns.size() && paged->idColumn_ < 0; ++i)
+    if (first->columns[i].compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0)
+      paged->idColumn_ = i;
+  if (!paged->Count()) {
+    *failure = paged->failure_;
     return nullptr;
   }
-  paged->count_ = std::max(0, counted.Cell(0, 0).toInt());
+  bool more = false;
+  paged->TakePage(0, {first, 0, 0}, &more);
   return paged;
 }
 
 std::shared_ptr<PagedQuery> PagedQuery::Sorted(int column, bool descending,
-                                               QString* error) const {
-  int idColumn = 0;
-  for (int i = 0; i < rows_->columns.size() && idColumn == 0; ++i)
-    if (rows_->columns[i].compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0) idColumn = i + 1;
-  std::shared_ptr<PagedQuery> sorted(new PagedQuery);
-  sorted->connection_ = connection_;
-  sorted->syntax_ = syntax_;
-  sorted->query_ = query_;
-  sorted->orderBy_ = OrderByColumn(syntax_, column + 1, descending, idColumn);
-  sorted->count_ = count_;
-  if (!sorted->ReadMore(kPageRows)) {
-    *error = sorted->error_;
+                                               Failure* failure) const {
+  *failure = {};
+  std::shared_ptr<PagedQuery> sorted(new PagedQuery(Unread()));
+  sorted->query_ = SortedQuery(syntax_, query_, int(columns_.size()));
+  sorted->orderBy_ = OrderByColumn(syntax_, column + 1, descending, idColumn_ + 1);
+  Connection* db = connection_();
+  if (!db) {
+    failure->error = kClosed;
     return nullptr;
   }
+  // A query the database cannot order so fails to prepare, and says nothing.
+  QStringList names;
+  if (!db->QueryColumns(PageStatement(syntax_, sorted->query_, sorted->orderBy_, 0, 1), &names)) {
+    if (db->LastErrorCode() == 5 || db->LastErrorCode() == 6)
+      *failure = {db->LastError(), db->LastErrorCode()};
+    return nullptr;
+  }
+  auto first = std::make_shared<QueryResult>();
+  if (!sorted->ReadPages(0, 0, first.get()) || !sorted->Count()) {
+    *failure = sorted->failure_;
+    return nullptr;
+  }
+  bool more = false;
+  sorted->TakePage(0, {first, 0, 0}, &more);
   return sorted;
 }
 
-bool PagedQuery::ReadMore(int limit) {
-  Connection* db = connection_();
-  if (!db) {
-    error_ = QStringLiteral("The connection is closed.");
-  } else {
-    const int before = Read();
-    const bool read =
-        db->QueryAppend(PageStatement(syntax_, query_, orderBy_, before, limit), rows_.get());
-    if (read) {
-      if (limit >= 0 && Read() - before < limit) ended_ = true;
-      return true;
-    }
-    error_ = db->LastError();
-  }
-  ended_ = true;
+PagedQuery PagedQuery::Unread() const {
+  PagedQuery query = *this;
+  query.pages_.clear();
+  query.all_.reset();
+  query.failure_ = {};
+  return query;
+}
+
+bool PagedQuery::Fail(Connection* db) {
+  failure_ = db ? Failure{db->LastError(), db->LastErrorCode()} : Failure{kClosed, 0};
   return false;
 }
 
-bool PagedQuery::Reach(int row) {
-  if (row < Read()) return true;
-  if (ended_ || row < 0) return false;
-  // Pages grow with what has been read, so that reading on to any row costs
-  // a handful of statements.
-  const int wanted = row + 1 - Read() + std::max(kPageRows, Read() / 2);
-  return ReadMore(wanted) && row < Read();
+bool PagedQuery::ReadPages(int firstPage, int lastPage, QueryResult* rows) {
+  Connection* db = connection_ ? connection_() : nullptr;
+  if (!db) return Fail(nullptr);
+  const int lead = firstPage > 0 ? 1 : 0;
+  const QString sql = PageStatement(syntax_, query_, orderBy_, firstPage * kPageRows - lead,
+                                    (lastPage - firstPage + 1) * kPageRows + lead + 1);
+  return db->Query(sql, rows) || Fail(db);
 }
 
-bool PagedQuery::ReadAll() {
-  if (!ended_ && ReadMore(-1)) ended_ = true;
-  return error_.isEmpty();
+bool PagedQuery::Count() {
+  Connection* db = connection_ ? connection_() : nullptr;
+  if (!db) return Fail(nullptr);
+  QueryResult counted;
+  if (!db->Query(CountStatement(syntax_, query_, int(columns_.size())), &counted) ||
+      counted.rowCount() != 1)
+    return Fail(db);
+  count_ = std::max(0, counted.Cell(0, 0).toInt());
+  return true;
+}
+
+QString PagedQuery::RowKey(const QueryResult& rows, int row) const {
+  if (idColumn_ >= 0) return rows.Text(row, idColumn_);
+  QStringList cells;
+  for (int c = 0; c < rows.columns.size(); ++c) cells << rows.Text(row, c);
+  return cells.join(QChar(0x1f));
+}
+
+bool PagedQuery::TakePage(int page, const Page& read, bool* more) {
+  const QueryResult& rows = *read.rows;
+  const int lead = read.lead;
+  const int got = rows.rowCount() - lead;
+  const auto before = pages_.find(page - 1);
+  if (before != pages_.end()) {
+    const Page& prev = before->second;
+    if (lead == 0 || rows.rowCount() < lead || prev.size != kPageRows ||
+        RowKey(rows, lead - 1) != RowKey(*prev.rows, prev.lead + prev.size - 1))
+      return false;
+  }
+  const auto after = pages_.find(page + 1);
+  if (after != pages_.end() &&
+      (got <= kPageRows ||
+       RowKey(rows, lead + kPageRows) != RowKey(*after->second.rows, after->second.lead)))
+    return false;
+  *more = got > kPageRows;
+  const int size = std::clamp(got, 0, kPageRows);
+  if (size > 0) pages_[page] = {read.rows, lead, size};
+  if (!*more) {
+    // The rows end here: the count and the pages beyond follow.
+    count_ = page * kPageRows + size;
+    pages_.erase(pages_.upper_bound(page), pages_.end());
+  }
+  return true;
+}
+
+PagedQuery::Status PagedQuery::Reach(int first, int last) {
+  failure_ = {};
+  if (all_) return Status::Read;
+  first = std::max(first, 0);
+  const int firstPage = first / kPageRows;
+  int lastPage = std::min(last, count_ - 1) / kPageRows;
+  for (int page = firstPage; page <= lastPage && first < count_; ++page) {
+    if (pages_.count(page)) continue;
+    // The pages missing from here on, read in one statement.
+    int run = page;
+    while (run < lastPage && !pages_.count(run + 1)) ++run;
+    auto read = std::make_shared<QueryResult>();
+    if (!ReadPages(page, run, read.get())) return Status::Failed;
+    bool more = true;
+    for (int lead = page > 0 ? 1 : 0; page <= run && more; ++page, lead += kPageRows) {
+      if (!TakePage(page, {read, lead, 0}, &more)) return Restart(first, last);
+      // Rows added after the count: counted again.
+      if (more && (page + 1) * kPageRows >= count_ && !Count()) return Status::Failed;
+    }
+    --page;
+    lastPage = std::min(last, count_ - 1) / kPageRows;
+  }
+  LetGo(firstPage, lastPage);
+  return Status::Read;
+}
+
+PagedQuery::Status PagedQuery::Restart(int first, int last) {
+  PagedQuery fresh = Unread();
+  if (!fresh.Count()) {
+    failure_ = fresh.failure_;
+    return Status::Failed;
+  }
+  const Status read = fresh.Reach(first, last);
+  if (read != Status::Read) {
+    // Moved again while it was read again: the next action tries anew.
+    failure_ = fresh.failure_;
+    if (failure_.error.isEmpty()) failure_.error = QStringLiteral("The rows keep moving.");
+    return Status::Failed;
+  }
+  *this = std::move(fresh);
+  return Status::Moved;
+}
+
+void PagedQuery::LetGo(int firstPage, int lastPage) {
+  while (pages_.size() > kMaxPages) {
+    const int low = pages_.begin()->first, high = pages_.rbegin()->first;
+    if (firstPage - low >= high - lastPage && low < firstPage)
+      pages_.erase(pages_.begin());
+    else if (high > lastPage)
+      pages_.erase(std::prev(pages_.end()));
+    else
+      return;
+  }
+}
+
+PagedQuery::Status PagedQuery::ReadAll() {
+  failure_ = {};
+  if (all_) return Status::Read;
+  Connection* db = connection_ ? connection_() : nullptr;
+  auto rows = std::make_shared<QueryResult>();
+  if (!db || !db->Query(PageStatement(syntax_, query_, orderBy_, 0, -1), rows.get())) {
+    Fail(db);
+    return Status::Failed;
+  }
+  bool moved = false;
+  for (const auto& [page, held] : pages_)
+    for (int i = 0; i < held.size && !moved; ++i) {
+      const int row = page * kPageRows + i;
+      moved = row >= rows->rowCount() || RowKey(*rows, row) != RowKey(*held.rows, held.lead + i);
+    }
+  pages_.clear();
+  all_ = std::move(rows);
+  count_ = all_->rowCount();
+  return moved ? Status::Moved : Status::Read;
+}
+
+const QueryResult* PagedQuery::Held(int row, int* at) const {
+  if (row < 0 || row >= count_) return nullptr;
+  if (all_) {
+    *at = row;
+    return all_.get();
+  }
+  const auto it = pages_.find(row / kPageRows);
+  if (it == pages_.end() || row % kPageRows >= it->second.size) return nullptr;
+  *at = it->second.lead + row % kPageRows;
+  return it->second.rows.get();
+}
+
+bool PagedQuery::Holds(int first, int last) const {
+  if (all_) return true;
+  last = std::min(last, count_ - 1);
+  for (int page = std::max(first, 0) / kPageRows; page * kPageRows <= last; ++page)
+    if (!pages_.count(page)) return false;
+  return true;
+}
+
+int PagedQuery::HeldRows() const {
+  if (all_) return all_->rowCount();
+  int rows = 0;
+  for (const auto& entry : pages_) rows += entry.second.size;
+  return rows;
 }
 
 }  // namespace rd

@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "platform/ui/Twips.h"
@@ -58,7 +60,35 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
   connect(model_, &QAbstractItemModel::rowsMoved, this, stale);
   connect(model_, &QAbstractItemModel::layoutChanged, this, stale);
   connect(model_, &QAbstractItemModel::modelReset, this, stale);
-  connect(model_, &FlexGridModel::RowsReplaced, this, [this] { SetRow(1); });
+  connect(model_, &FlexGridModel::RowsReplaced, this, [this] {
+    SetRow(1);
+    ReadView(verticalScrollBar()->value());
+  });
+  connect(model_, &FlexGridModel::ReadFailed, this, &FlexGrid::ReadFailed);
+  connect(model_, &FlexGridModel::RowsReread, this, &FlexGrid::RowsReread);
+  // Rows read again for a reader elsewhere: the view's rows are read too.
+  connect(model_, &FlexGridModel::RowsReread, this,
+          [this] { ReadView(verticalScrollBar()->value()); });
+  connect(model_, &FlexGridModel::RecordCountChanged, this, &FlexGrid::RecordCountChanged);
+  // A sort that could not be read leaves the caption's sign as it was.
+  connect(model_, &FlexGridModel::SortRefused, this, [this] { sortRefused_ = true; });
+  connect(heads, &QHeaderView::sortIndicatorChanged, this,
+          [this](int section, Qt::SortOrder order) {
+            if (!sortRefused_) {
+              sortSection_ = section;
+              sortOrder_ = order;
+              return;
+            }
+            sortRefused_ = false;
+            const QSignalBlocker block(horizontalHeader());
+            horizontalHeader()->setSortIndicator(sortSection_, sortOrder_);
+          });
+  QScrollBar* bar = verticalScrollBar();
+  connect(bar, &QScrollBar::valueChanged, this, &FlexGrid::ScrolledTo);
+  connect(bar, &QScrollBar::sliderPressed, this, [this] { readBlocked_ = false; });
+  connect(bar, &QScrollBar::actionTriggered, this, [this](int action) {
+    if (action != QAbstractSlider::SliderMove) readBlocked_ = false;
+  });
   connect(model_, &QAbstractItemModel::columnsInserted, this, [this] { ResetColumnState(); });
   connect(model_, &QAbstractItemModel::columnsRemoved, this, [this] { ResetColumnState(); });
 }
@@ -74,7 +104,10 @@ void FlexGrid::SetPagedSource(std::shared_ptr<PagedQuery> rows) {
   const Qt::SortOrder sortOrder = model_->SortOrder();
   horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   model_->BindPaged(std::move(rows));
+  readBlocked_ = false;
+  shownTop_ = 0;
   ResetAfterBinding();
+  ReadView(verticalScrollBar()->value());
   if (sortKey.isEmpty()) return;
   for (int c = 1; c < Cols(); ++c)
     if (ColKey(c) == sortKey) {
@@ -82,6 +115,70 @@ void FlexGrid::SetPagedSource(std::shared_ptr<PagedQuery> rows) {
       horizontalHeader()->setSortIndicator(c - 1, sortOrder);
       return;
     }
+}
+
+PagedQuery::Status FlexGrid::ReadRows(int first, int last) {
+  const PagedQuery::Status status = model_->FetchRows(first - 1, last - 1);
+  // A reader far from the view may have let the view's pages go.
+  ReadView(verticalScrollBar()->value());
+  return status;
+}
+
+int FlexGrid::VisibleRows() const {
+  return viewport()->height() / std::max(1, verticalHeader()->defaultSectionSize()) + 1;
+}
+
+bool FlexGrid::ReadView(int first) {
+  const PagedQuery* paged = model_->Paged();
+  if (!paged) return true;
+  const int last = first + VisibleRows() - 1;
+  if (readBlocked_) return paged->Holds(first, last);
+  if (model_->FetchRows(first, last) != PagedQuery::Status::Failed) return true;
+  readBlocked_ = true;
+  return false;
+}
+
+void FlexGrid::ScrolledTo(int value) {
+  if (reverting_) return;
+  if (ReadView(value)) {
+    shownTop_ = value;
+    return;
+  }
+  // The rows there could not be read: the view stays on the rows it showed.
+  reverting_ = true;
+  verticalScrollBar()->setValue(shownTop_);
+  reverting_ = false;
+}
+
+QModelIndex FlexGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  const QModelIndex target = QTableView::moveCursor(action, modifiers);
+  if (!model_->IsPaged() || !target.isValid()) return target;
+  // The rows around the target are read before the view moves there.
+  const int rows = VisibleRows();
+  const int top = verticalScrollBar()->value();
+  int first = top;
+  if (target.row() < top)
+    first = target.row();
+  else if (target.row() >= top + rows - 1)
+    first = std::max(0, target.row() - rows + 1);
+  if (!ReadView(first)) return currentIndex();
+  if (model_->rowCount() == 0) return QModelIndex();
+  return model_->index(std::min(target.row(), model_->rowCount() - 1), target.column());
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* event) {
+  readBlocked_ = false;
+  QTableView::keyPressEvent(event);
+}
+
+void FlexGrid::wheelEvent(QWheelEvent* event) {
+  readBlocked_ = false;
+  QTableView::wheelEvent(event);
+}
+
+void FlexGrid::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  ScrolledTo(verticalScrollBar()->value());
 }
 
 void FlexGrid::ResetAfterBinding() {

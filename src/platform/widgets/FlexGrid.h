@@ -22,16 +22,21 @@ class FlexGrid : public QTableView {
   // record; the first data row becomes the current, selected row.
   void SetDataSource(const Recordset& recordset);
   // Binds rows that are read as the view and the grid's readers reach
-  // them, with as many rows as were counted. A click on a caption reads
-  // them again in that column's order; that order is kept when the next
-  // paged source has the column.
+  // them, with as many rows as were counted. The view reads the pages it
+  // is about to show when it scrolls or is resized, never while it paints;
+  // after a failed read it stays where it was and reads nothing more until
+  // the user acts again (a key, the wheel, the scroll bar). A click on a
+  // caption reads the rows again in that column's order; that order is
+  // kept when the next paged source has the column.
   void SetPagedSource(std::shared_ptr<PagedQuery> rows);
   // The rows bound last, in the order they came (not as sorted or edited);
-  // a paged source is read whole first.
+  // a paged source is read whole first (empty when that fails).
   Recordset DataSource() const;
-  // Reads the rest of a paged source; false, with the database's error in
-  // *error, when a read failed.
-  bool FinishRead(QString* error = nullptr) { return model_->FinishRead(error); }
+  // Reads the rest of a paged source.
+  PagedQuery::Status FinishRead() { return model_->FinishRead(); }
+  // Reads the data rows [first, last] of a paged source not read yet.
+  PagedQuery::Status ReadRows(int first, int last);
+  const PagedQuery* Paged() const { return model_->Paged(); }
 
   int Rows() const { return model_->Rows(); }
   bool SetRows(int rows) { return model_->SetRows(rows); }
@@ -71,12 +76,27 @@ class FlexGrid : public QTableView {
   void DblClick(int row);       // row under the mouse, -1 below the rows
   void RowColChange(int row);   // the new current row, -1 when none
   void MouseDown(Qt::MouseButton button, int row);
+  // Of a paged source: a read failed (the database's error and SQLite's
+  // result code); the rows moved under it and were read again; it found
+  // another number of records than it counted.
+  void ReadFailed(const QString& error, int code);
+  void RowsReread();
+  void RecordCountChanged(int records);
 
  protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
  private:
+  // Reads the rows the view shows with first at the top; false when that
+  // failed or reading waits for the user's next action.
+  bool ReadView(int first);
+  void ScrolledTo(int value);
+  int VisibleRows() const;
   void FitColumns();
   void ResetAfterBinding();
   void ResetColumnState();
@@ -88,6 +108,12 @@ class FlexGrid : public QTableView {
   std::vector<bool> sizedByHand_;   // by model column
   std::vector<int> hiddenWidthPx_;  // width of a hidden column when shown again
   bool fitting_ = false;
+  bool readBlocked_ = false;  // after a failed read, until the user acts
+  bool reverting_ = false;
+  int shownTop_ = 0;  // the top row of the last rows read for the view
+  int sortSection_ = -1;
+  Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+  bool sortRefused_ = false;
   mutable std::vector<int> selected_;
   mutable bool selectedStale_ = true;
 };

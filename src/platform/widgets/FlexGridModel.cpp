@@ -1,5 +1,7 @@
 #include "platform/widgets/FlexGridModel.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLocale>
 #include <algorithm>
 #include <numeric>
@@ -8,19 +10,38 @@ namespace rd {
 
 namespace {
 
+// A cell as a sort sees it, in SQLite's order: NULL, empty, a number, or
+// a text as NOCASE compares it (UTF-8 bytes, ASCII letters folded to lower
+// case).
 struct CellKey {
-  bool empty = true;
-  bool number = false;
+  enum Kind { Null, Empty, Number, Text } kind = Empty;
   double value = 0;
-  QString text;
+  QByteArray text;
+  double id = 0;
 };
 
-int CompareKeys(const CellKey& a, const CellKey& b) {
-  if (a.empty || b.empty) return int(b.empty) - int(a.empty);
-  if (a.number && b.number) return a.value < b.value ? -1 : (a.value > b.value ? 1 : 0);
-  if (a.number != b.number) return a.number ? -1 : 1;  // numbers before texts
-  return a.text.compare(b.text);  // both case-folded
+QByteArray NoCaseBytes(const QString& text) {
+  QByteArray bytes = text.toUtf8();
+  for (char& c : bytes)
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  return bytes;
 }
+
+int Compare(double a, double b) { return a < b ? -1 : (a > b ? 1 : 0); }
+
+int CompareKeys(const CellKey& a, const CellKey& b) {
+  if (a.kind != b.kind) return a.kind < b.kind ? -1 : 1;
+  int c = 0;
+  if (a.kind == CellKey::Number) c = Compare(a.value, b.value);
+  if (a.kind == CellKey::Text) c = a.text.compare(b.text);
+  return c != 0 ? c : Compare(a.id, b.id);
+}
+
+// The wait cursor while a paged read runs.
+struct WaitCursor {
+  WaitCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+};
 
 }  // namespace
 
@@ -51,45 +72,73 @@ void FlexGridModel::Take(std::shared_ptr<const QueryResult> rows) {
 void FlexGridModel::BindPaged(std::shared_ptr<PagedQuery> rows) {
   if (!rows) return Bind(nullptr);
   beginResetModel();
-  Take(rows->Rows());
-  rows_ = {};
+  Take(nullptr);
+  const QStringList& names = rows->Columns();
+  for (int f = 0; f < names.size(); ++f) cols_.push_back({names[f], names[f], f, {}});
   pagedRows_ = rows->RowCount();
   paged_ = std::move(rows);
   endResetModel();
 }
 
-bool FlexGridModel::FinishRead(QString* error) {
-  if (!paged_ || paged_->ReadAll()) return true;
-  if (error) *error = paged_->LastError();
-  return false;
+std::shared_ptr<const QueryResult> FlexGridModel::BoundRows() const {
+  return paged_ ? paged_->AllRows() : bound_;
 }
 
-void FlexGridModel::Detach() {
-  if (!paged_) return;
-  paged_->ReadAll();
-  // Every row is still its record: rows another user added or removed
-  // since the count are taken in or left out at the end.
-  const int read = bound_->rowCount();
-  const int now = pagedRows_;
-  rows_.resize(size_t(now));
+PagedQuery::Status FlexGridModel::FetchRows(int first, int last) {
+  if (!paged_ || paged_->Holds(first, last)) return PagedQuery::Status::Read;
+  WaitCursor wait;
+  const PagedQuery::Status status = paged_->Reach(first, last);
+  Report(status);
+  return status;
+}
+
+PagedQuery::Status FlexGridModel::FinishRead() {
+  if (!paged_ || paged_->AllRows()) return PagedQuery::Status::Read;
+  WaitCursor wait;
+  const PagedQuery::Status status = paged_->ReadAll();
+  Report(status);
+  return status;
+}
+
+void FlexGridModel::Report(PagedQuery::Status status) {
+  if (status == PagedQuery::Status::Failed) {
+    emit ReadFailed(paged_->LastFailure().error, paged_->LastFailure().code);
+    return;
+  }
+  FollowCount();
+  if (DataRows() > 0) emit dataChanged(index(0, 0), index(DataRows() - 1, columnCount() - 1));
+  if (status == PagedQuery::Status::Moved) emit RowsReread();
+}
+
+void FlexGridModel::FollowCount() {
+  const int now = paged_->RowCount();
+  if (now == pagedRows_) return;
+  if (now < pagedRows_) {
+    beginRemoveRows(QModelIndex(), now, pagedRows_ - 1);
+    pagedRows_ = now;
+    endRemoveRows();
+  } else {
+    beginInsertRows(QModelIndex(), pagedRows_, now - 1);
+    pagedRows_ = now;
+    endInsertRows();
+  }
+  emit RecordCountChanged(now);
+}
+
+bool FlexGridModel::Detach() {
+  if (!paged_) return true;
+  if (FinishRead() == PagedQuery::Status::Failed) return false;
+  // Every row is read and still its record.
+  bound_ = paged_->AllRows();
+  rows_.resize(size_t(pagedRows_));
   std::iota(rows_.begin(), rows_.end(), 0);
   paged_.reset();
   sortKey_.clear();
-  if (read < now) {
-    beginRemoveRows(QModelIndex(), read, now - 1);
-    rows_.resize(size_t(read));
-    endRemoveRows();
-  } else if (read > now) {
-    beginInsertRows(QModelIndex(), now, read - 1);
-    rows_.resize(size_t(read));
-    std::iota(rows_.begin() + now, rows_.end(), now);
-    endInsertRows();
-  }
+  return true;
 }
 
 bool FlexGridModel::SetRows(int rows) {
-  if (rows < 1) return false;
-  Detach();
+  if (rows < 1 || !Detach()) return false;
   const int now = Rows();
   if (rows > now) {
     beginInsertRows(QModelIndex(), now - 1, rows - 2);
@@ -120,16 +169,18 @@ bool FlexGridModel::SetCols(int cols) {
   return true;
 }
 
-const QueryResult* FlexGridModel::Record(int record) const {
+const QueryResult* FlexGridModel::Record(int record, int* at) const {
+  if (paged_) return paged_->Held(record, at);
   if (record < 0) return nullptr;
-  if (paged_ && record >= bound_->rowCount()) paged_->Reach(record);
+  *at = record;
   return bound_.get();
 }
 
 bool FlexGridModel::IsBoundNumber(int row, int col) const {
   const int field = cols_[col].field;
-  const QueryResult* rows = field >= 0 ? Record(At(row)) : nullptr;
-  return rows && rows->IsNumber(At(row), field);
+  int at = 0;
+  const QueryResult* rows = field >= 0 ? Record(At(row), &at) : nullptr;
+  return rows && rows->IsNumber(at, field);
 }
 
 bool FlexGridModel::ShowsNumber(int row, int col) const {
@@ -151,8 +202,9 @@ QString FlexGridModel::CellText(int row, int col) const {
   const int record = At(row);
   if (record >= 0) {
     const int field = cols_[col].field;
-    const QueryResult* rows = field >= 0 ? Record(record) : nullptr;
-    return rows ? rows->Text(record, field) : QString();
+    int at = 0;
+    const QueryResult* rows = field >= 0 ? Record(record, &at) : nullptr;
+    return rows ? rows->Text(at, field) : QString();
   }
   const QStringList& texts = OwnTexts(row);
   return col < texts.size() ? texts[col] : QString();
@@ -172,6 +224,9 @@ QStringList& FlexGridModel::MakeOwn(int row) {
 
 QString FlexGridModel::TextMatrix(int row, int col) const {
   if (!IsColumn(col) || row < 0 || row >= Rows()) return QString();
+  // A reader of a row reads its page; the view never comes here.
+  if (row > 0 && paged_) const_cast<FlexGridModel*>(this)->FetchRows(row - 1, row - 1);
+  if (row >= Rows()) return QString();
   return row == 0 ? cols_[col].caption : CellText(row - 1, col);
 }
 
@@ -182,8 +237,7 @@ bool FlexGridModel::SetTextMatrix(int row, int col, const QString& text) {
     if (col > 0) emit headerDataChanged(Qt::Horizontal, col - 1, col - 1);
     return true;
   }
-  Detach();
-  if (row >= Rows()) return false;
+  if (!Detach() || row >= Rows()) return false;
   QStringList& texts = MakeOwn(row - 1);
   while (texts.size() <= col) texts << QString();
   texts[col] = text;
@@ -216,7 +270,7 @@ bool FlexGridModel::SetColAlignment(int col, Qt::Alignment alignment) {
 }
 
 bool FlexGridModel::AddItem(const QString& item, int position) {
-  Detach();
+  if (!Detach()) return false;
   if (position == -1) position = Rows();
   if (position < 1 || position > Rows()) return false;
   int row = kEmptyRow;
@@ -231,8 +285,7 @@ bool FlexGridModel::AddItem(const QString& item, int position) {
 }
 
 bool FlexGridModel::RemoveItem(int row) {
-  Detach();
-  if (!IsDataRow(row)) return false;
+  if (!Detach() || !IsDataRow(row)) return false;
   beginRemoveRows(QModelIndex(), row - 1, row - 1);
   rows_.erase(rows_.begin() + (row - 1));
   endRemoveRows();
@@ -240,8 +293,7 @@ bool FlexGridModel::RemoveItem(int row) {
 }
 
 bool FlexGridModel::MoveRow(int row, int position) {
-  Detach();
-  if (!IsDataRow(row) || !IsDataRow(position)) return false;
+  if (!Detach() || !IsDataRow(row) || !IsDataRow(position)) return false;
   if (row == position) return true;
   const int from = row - 1, to = position - 1;
   beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
@@ -294,25 +346,39 @@ Qt::ItemFlags FlexGridModel::flags(const QModelIndex& index) const {
 void FlexGridModel::sort(int column, Qt::SortOrder order) {
   const int col = column + 1;
   if (column < 0 || col >= Cols()) return;
-  if (paged_ && cols_[col].field >= 0) return SortPaged(col, order);
-  Detach();
+  if (paged_ && cols_[col].field >= 0 && SortPaged(col, order)) return;
+  if (!Detach()) {
+    emit SortRefused();
+    return;
+  }
+  SortInMemory(col, order);
+}
+
+void FlexGridModel::SortInMemory(int col, Qt::SortOrder order) {
   if (rows_.size() < 2) return;
+  int idCol = 0;
+  for (int c = 1; c < Cols() && idCol == 0; ++c)
+    if (cols_[c].key.compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0) idCol = c;
   const int n = int(rows_.size());
   std::vector<CellKey> keys(n);
   for (int r = 0; r < n; ++r) {
     CellKey& key = keys[r];
-    if (IsBoundNumber(r, col)) {
-      key.empty = false;
-      key.number = true;
-      key.value = bound_->Cell(rows_[r], cols_[col].field).toDouble();
-    } else {
-      key.text = CellText(r, col);
-      key.empty = key.text.isEmpty();
-      bool ok = false;
-      key.value = key.text.toDouble(&ok);
-      key.number = ok;
-      if (!ok) key.text = key.text.toCaseFolded();
+    if (idCol > 0 && idCol != col) key.id = CellText(r, idCol).toDouble();
+    const QString text = CellText(r, col);
+    int at = 0;
+    const QueryResult* bound = cols_[col].field >= 0 ? Record(At(r), &at) : nullptr;
+    if (text.isEmpty()) {
+      if (bound && bound->Cell(at, cols_[col].field).isNull()) key.kind = CellKey::Null;
+      continue;
     }
+    bool number = IsBoundNumber(r, col);
+    if (number) {
+      key.value = bound->Cell(at, cols_[col].field).toDouble();
+    } else if (!bound) {
+      key.value = QLocale::c().toDouble(text, &number);
+    }
+    key.kind = number ? CellKey::Number : CellKey::Text;
+    if (!number) key.text = NoCaseBytes(text);
   }
   std::vector<int> perm(n);
   std::iota(perm.begin(), perm.end(), 0);
@@ -337,22 +403,28 @@ void FlexGridModel::sort(int column, Qt::SortOrder order) {
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void FlexGridModel::SortPaged(int col, Qt::SortOrder order) {
-  QString error;
-  std::shared_ptr<PagedQuery> sorted =
-      paged_->Sorted(cols_[col].field, order == Qt::DescendingOrder, &error);
+bool FlexGridModel::SortPaged(int col, Qt::SortOrder order) {
+  PagedQuery::Failure failure;
+  std::shared_ptr<PagedQuery> sorted;
+  {
+    WaitCursor wait;
+    sorted = paged_->Sorted(cols_[col].field, order == Qt::DescendingOrder, &failure);
+  }
   if (!sorted) {
-    // A query the database cannot order by a column is sorted here.
-    Detach();
-    return sort(col - 1, order);
+    // A query the database cannot order by the column is sorted here.
+    if (failure.error.isEmpty()) return false;
+    emit ReadFailed(failure.error, failure.code);
+    emit SortRefused();
+    return true;
   }
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   paged_ = std::move(sorted);
-  bound_ = paged_->Rows();
   sortKey_ = cols_[col].key;
   sortOrder_ = order;
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+  FollowCount();
   emit RowsReplaced();
+  return true;
 }
 
 }  // namespace rd

@@ -20,10 +20,16 @@ namespace rd {
 // shared and never changed; a row gets texts of its own the first time one
 // of its cells is written. Texts are made only when a cell is asked for.
 //
-// A paged binding reads its rows as cells are asked for. Whatever writes
-// the data rows (a cell of a data row, AddItem, RemoveItem, MoveRow,
-// SetRows) first reads the rest, and the grid is then an ordinary one; a
-// sort reads the rows again in the database's order.
+// A paged binding holds only the pages it was asked to read: FetchRows
+// reads them (the view asks before it paints, never while it paints),
+// TextMatrix reads the page of a row it is asked for, and a cell of a row
+// not read shows empty. Whatever writes the data rows (a cell of a data
+// row, AddItem, RemoveItem, MoveRow, SetRows) first reads every row, and
+// the grid is then an ordinary one; a sort reads the rows again in the
+// database's order. Sorts order NULL, then empty cells, first, then
+// numbers by value (a text written into a cell counts when it is one),
+// then texts by their UTF-8 bytes with ASCII letters folded, then the ID
+// column; descending is the exact reverse.
 class FlexGridModel : public QAbstractTableModel {
   Q_OBJECT
  public:
@@ -34,12 +40,16 @@ class FlexGridModel : public QAbstractTableModel {
   void Bind(std::shared_ptr<const QueryResult> rows);
   // As Bind, with as many data rows as the query counted.
   void BindPaged(std::shared_ptr<PagedQuery> rows);
-  // Of a paged binding, the rows read so far.
-  std::shared_ptr<const QueryResult> BoundRows() const { return bound_; }
+  // The rows bound last; of a paged binding only once every row is read.
+  std::shared_ptr<const QueryResult> BoundRows() const;
   bool IsPaged() const { return paged_ != nullptr; }
-  // Reads what a paged binding has not read yet; false, with the database's
-  // error in *error, when a read failed.
-  bool FinishRead(QString* error = nullptr);
+  const PagedQuery* Paged() const { return paged_.get(); }
+  // Reads the rows [first, last] (0-based data rows) of a paged binding
+  // that are not held. A failure emits ReadFailed; rows read again after
+  // other users moved them emit RowsReread.
+  PagedQuery::Status FetchRows(int first, int last);
+  // Reads every row of a paged binding, as FetchRows reports.
+  PagedQuery::Status FinishRead();
   // The column key and order of the last sort of a paged binding; the key
   // is empty when it was not sorted.
   QString SortKey() const { return sortKey_; }
@@ -73,13 +83,21 @@ class FlexGridModel : public QAbstractTableModel {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   // Sorts the data rows by one column: numbers by value, texts without
   // regard to case, empty cells first; rows of equal keys keep their order.
-  // A paged binding is read again in the order of the column instead, then
-  // by ID, and emits RowsReplaced.
+  // A paged binding is read again in the order of the column instead and
+  // emits RowsReplaced; a sort that cannot be read changes nothing and
+  // emits SortRefused.
   void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
  signals:
   // The data rows hold other records than before (a paged binding sorted).
   void RowsReplaced();
+  void SortRefused();
+  // A paged read failed with the database's error and SQLite's result code.
+  void ReadFailed(const QString& error, int code);
+  // The rows moved under a paged binding and were read again.
+  void RowsReread();
+  // A paged binding found another number of rows than it counted.
+  void RecordCountChanged(int records);
 
  private:
   struct Column {
@@ -96,8 +114,9 @@ class FlexGridModel : public QAbstractTableModel {
   int At(int row) const { return paged_ ? row : rows_[size_t(row)]; }
 
   void Take(std::shared_ptr<const QueryResult> rows);
-  // The bound result with the record read; null when it is not bound.
-  const QueryResult* Record(int record) const;
+  // The result holding a record and the record's index in it; null when
+  // it is not bound or not read.
+  const QueryResult* Record(int record, int* at) const;
   bool IsBoundNumber(int row, int col) const;
   // Whether the cell is shown as a number (right-aligned).
   bool ShowsNumber(int row, int col) const;
@@ -105,9 +124,15 @@ class FlexGridModel : public QAbstractTableModel {
   const QStringList& OwnTexts(int row) const;
   // The row's own texts, made from the bound record the first time.
   QStringList& MakeOwn(int row);
-  // Ends a paged binding before the data rows are written.
-  void Detach();
-  void SortPaged(int col, Qt::SortOrder order);
+  // Ends a paged binding before the data rows are written; false when its
+  // rows cannot be read.
+  bool Detach();
+  // False when the database cannot order the query by the column.
+  bool SortPaged(int col, Qt::SortOrder order);
+  void SortInMemory(int col, Qt::SortOrder order);
+  // Reports a paged read and follows the count it found.
+  void Report(PagedQuery::Status status);
+  void FollowCount();
   bool IsDataRow(int row) const { return row >= 1 && row < Rows(); }
   bool IsColumn(int col) const { return col >= 0 && col < Cols(); }
 
