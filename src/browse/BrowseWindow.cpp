@@ -197,10 +197,13 @@ bool BrowseWindow::ReadAllGridRows() {
 }
 
 void BrowseWindow::ShowReadFailure(const QString& error, int code) {
-  if (PagedQuery::Failure{error, code}.Busy())
+  if (PagedQuery::Failure{error, code}.Busy()) {
     Warn(GetLangString(kDatabaseBusy));
-  else
-    MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
+    return;
+  }
+  // A damaged file is named once, whichever read met it first.
+  const QString told = FailureToTell(error);
+  if (!told.isEmpty()) MsgBox(told, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
 }
 
 void BrowseWindow::ShowRowsReread() {

@@ -50,9 +50,11 @@ bool OpenConnection(const QString& serverType, const QString& dataBaseName,
 
 void CloseConnection() { DbConnection.reset(); }
 
-QString ReadFailureText() {
-  const QString error = DbConnection->LastError();
-  if (!DbConnection->Damaged() || error != DbConnection->DamagedText()) return error;
+QString ReadFailureText() { return FailureToTell(DbConnection->LastError()); }
+
+QString FailureToTell(const QString& error) {
+  if (!DbConnection || !DbConnection->Damaged() || error != DbConnection->DamagedText())
+    return error;
   return DbConnection->TakeDamageNotice() ? error : QString();
 }
 

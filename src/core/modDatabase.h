@@ -29,6 +29,8 @@ void CloseConnection();
 // The error of the last failed read on DbConnection, to be shown; "" when
 // it met a damage of the file that the user has been told of already.
 QString ReadFailureText();
+// The same for a read's error kept elsewhere.
+QString FailureToTell(const QString& error);
 
 // Message 1277: the database file is damaged; file named as the system
 // writes paths.

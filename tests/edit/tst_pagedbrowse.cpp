@@ -110,6 +110,7 @@ class TestPagedBrowse : public QObject {
   void otherUsersChangesLeaveNoRowBlankOrTwice_data();
   void otherUsersChangesLeaveNoRowBlankOrTwice();
   void jumpsReadOnlyThePagesShown();
+  void damagedPagesAreNamedOnce();
 };
 
 void TestPagedBrowse::countTotalsAndRowsAreThoseOfAFullRead() {
@@ -363,6 +364,39 @@ void TestPagedBrowse::jumpsReadOnlyThePagesShown() {
   QCOMPARE(grid.model()->index(1500, 1).data().toString(), codes[1500]);
   QVERIFY2(RowsRead(grid) <= 500, qPrintable(QString::number(RowsRead(grid))));
   QCOMPARE(bench.db.Ui().texts().size(), 0);
+}
+
+// A page read that meets a damaged file names the damage once, however
+// often the user moves on, and writes are refused in the same words.
+void TestPagedBrowse::damagedPagesAreNamedOnce() {
+  editorsupport::Bench bench;
+  AddCustomers(3000);
+  bench.Browse("Customers", "Customer");
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  grid.resize(600, 400);
+  const QString path = bench.db.Folder().DatabasePath();
+  // A small page cache, so that the last rows must come from the file;
+  // then every page but the first is overwritten.
+  QVERIFY(rd::DbConnection->Execute("PRAGMA cache_size = 4"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadWrite));
+  constexpr qint64 kPage = 4096;
+  const qint64 rest = file.size() - kPage;
+  QVERIFY(file.seek(kPage));
+  QCOMPARE(file.write(QByteArray(rest, '\xA5')), rest);
+  file.close();
+
+  CtrlEnd(grid);
+  const QString damaged = rd::DbConnection->DamagedText();
+  QVERIFY(!damaged.isEmpty());
+  QCOMPARE(bench.db.Ui().texts(), QStringList{damaged});
+  QCOMPARE(grid.TextMatrix(1, 2), QString("C001"));
+  QTest::keyClick(&grid, Qt::Key_Home, Qt::ControlModifier);
+  CtrlEnd(grid);
+  QCOMPARE(bench.db.Ui().texts().size(), 1);
+  QString error;
+  QVERIFY(!rd::ExecuteSQL("update Customer set Remark = 'x' where ID = 1", &error));
+  QCOMPARE(error, damaged);
 }
 
 QTEST_MAIN(TestPagedBrowse)
