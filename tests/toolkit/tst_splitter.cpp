@@ -34,7 +34,7 @@ struct Window {
     form.resize(700, 500);
     splitter->setGeometry(0, 0, 600, 400);
     splitter->AttachObjects(left, right, true);
-    splitter->SetTileMode(tileMode);
+    splitter->TileMode(tileMode);
   }
   int firstExtent(int tileMode) const { return tileMode == L::SideBySide ? left->width() : left->height(); }
   QPoint at(int tileMode, int px) const { return tileMode == L::SideBySide ? QPoint(px, 200) : QPoint(300, px); }
@@ -196,8 +196,8 @@ class TestSplitter : public QObject {
 
   void dragWithinRaisedLimits() {
     Window w(1);
-    w.splitter->SetMinTilePercent(40);
-    w.splitter->SetMaxTilePercent(60);
+    w.splitter->MinTilePercent(40);
+    w.splitter->MaxTilePercent(60);
     QTest::mousePress(w.splitter, Qt::LeftButton, {}, w.at(1, 213));
     w.move(w.at(1, 234));  // 39 %
     QCOMPARE(w.left->width(), 210);
@@ -252,7 +252,7 @@ class TestSplitter : public QObject {
     auto* splitter = new ctlSplitterEx(&form);
     splitter->setGeometry(0, 0, 600, 400);
     splitter->AttachObjects(left, right, initZOrder);
-    splitter->SetTileMode(1);
+    splitter->TileMode(1);
     form.show();
     QCOMPARE(form.childAt(100, 100) == left, initZOrder);
     QCOMPARE(form.childAt(400, 100) == right, initZOrder);
@@ -278,7 +278,7 @@ class TestSplitter : public QObject {
     inner->AttachObjects(top, bottom, true);
     if (innerFirst) outer->AttachObjects(inner, other, true);
     else outer->AttachObjects(other, inner, true);
-    outer->SetTileMode(1);
+    outer->TileMode(1);
     QVERIFY(inner->geometry() != QRect());
     QCOMPARE(top->geometry().topLeft(), inner->geometry().topLeft());
     QCOMPARE(top->width(), inner->width());
@@ -297,13 +297,42 @@ class TestSplitter : public QObject {
     QCOMPARE(w.left->pos(), QPoint(30, 45));
   }
 
+  // The forms reach the members late-bound, by name.
+  void membersByName() {
+    Window w(0);
+    QCOMPARE(w.left->width(), 600);
+    QVERIFY(QMetaObject::invokeMethod(w.splitter, "AttachObjects", Q_ARG(QWidget*, w.left),
+                                      Q_ARG(QWidget*, w.right), Q_ARG(bool, false)));
+    QVERIFY(QMetaObject::invokeMethod(w.splitter, "TileMode", Q_ARG(int, 1)));
+    QCOMPARE(w.left->width(), 210);
+    QVERIFY(QMetaObject::invokeMethod(w.splitter, "MinTilePercent", Q_ARG(int, 40)));
+    QVERIFY(QMetaObject::invokeMethod(w.splitter, "MaxTilePercent", Q_ARG(int, 60)));
+    QTest::mousePress(w.splitter, Qt::LeftButton, {}, w.at(1, 213));
+    w.move(w.at(1, 234));  // 39 %
+    QCOMPARE(w.left->width(), 210);
+    w.move(w.at(1, 360));  // 60 %
+    QCOMPARE(w.left->width(), 210);
+    w.move(w.at(1, 354));  // 59 %
+    QCOMPARE(w.left->width(), 354);
+    QTest::mouseRelease(w.splitter, Qt::LeftButton, {}, w.at(1, 354));
+
+    auto* other = new ctlSplitterEx(&w.form);
+    qlonglong id = 0, otherId = 0;
+    QVERIFY(QMetaObject::invokeMethod(w.splitter, "HWND", Q_RETURN_ARG(qlonglong, id)));
+    QVERIFY(QMetaObject::invokeMethod(other, "HWND", Q_RETURN_ARG(qlonglong, otherId)));
+    QVERIFY(id != 0 && otherId != 0 && id != otherId);
+    w.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+    QCOMPARE(w.splitter->internalWinId(), WId(0));  // no native window of its own
+  }
+
   void nothingBeforeAttach() {
     QWidget form;
     auto* left = new QWidget(&form);
     left->setGeometry(1, 2, 3, 4);
     auto* splitter = new ctlSplitterEx(&form);
     splitter->setGeometry(0, 0, 600, 400);
-    splitter->SetTileMode(1);
+    splitter->TileMode(1);
     splitter->Refresh();
     QCOMPARE(left->geometry(), QRect(1, 2, 3, 4));
   }
