@@ -1,5 +1,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -49,6 +50,16 @@ struct Recorder {
     QObject::connect(&m, &cMenus::DrawItem, [this](bool&, int i, QPainter*, bool, int, int, int, int) {
       events << QString("draw %1").arg(i);
     });
+  }
+};
+
+// The region of a widget painted since the spy was made.
+struct PaintedRegion : QObject {
+  QRegion region;
+  explicit PaintedRegion(QWidget* w) { w->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(e)->region();
+    return false;
   }
 };
 
@@ -667,6 +678,35 @@ class TestMenus : public QObject {
     QCOMPARE(QColor(img.pixel(at)), expected);
   }
 
+  // The pointer lights a disabled title as any other (Qt alone would not
+  // repaint it), and a click on it opens nothing.
+  void disabledTitleIsRepaintedWhenHot() {
+    QMainWindow w;
+    cMenus m;
+    m.SetDrawStyle(1);
+    m.CreateFromForm(&w);
+    const int file = m.AddItem({.Caption = "&File"});
+    m.AddItem({.Parent = file, .Caption = "&Open"});
+    const int sales = m.AddItem({.Caption = "&Sales", .Enabled = false});
+    m.AddItem({.Parent = sales, .Caption = "&Bills"});
+    w.resize(300, 200);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QMenuBar* bar = w.menuBar();
+    const QRect title = bar->actionGeometry(m.Record(sales)->Action);
+    QCoreApplication::processEvents();
+    PaintedRegion painted(bar);
+    QMouseEvent move(QEvent::MouseMove, title.center(), bar->mapToGlobal(title.center()),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &move);
+    QTRY_VERIFY(painted.region.contains(title.center()));
+    QCOMPARE(QColor(bar->grab().toImage().pixel(title.topLeft() + QPoint(1, 1))),
+             QColor(181, 190, 214));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, title.center());
+    QVERIFY(!QApplication::activePopupWidget());
+  }
+
   void classicDisabledTextIsEmbossed() {
     cMenus m;
     m.CreateFromNothing(&owner_);
@@ -748,9 +788,13 @@ class TestMenus : public QObject {
     QCOMPARE(measured, (QStringList{"measure 1", "measure 2", "measure 3"}));
     r.events.clear();
     w.menuBar()->grab();
-    popup->grab();
+    const QImage shot = popup->grab().toImage();
     popup->hide();
     QCOMPARE(r.events.filter("draw "), draws);
+    bool text = false;  // whoever paints, the captions show
+    for (int y = 0; y < shot.height(); ++y)
+      for (int x = 0; x < shot.width(); ++x) text = text || qGray(shot.pixel(x, y)) < 80;
+    QVERIFY(text);
   }
 
   void cancelledMeasureOfOtherStyles() {
@@ -810,6 +854,9 @@ class TestMenus : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&w));
     Recorder r(m);
     auto popup = [] { return QApplication::activePopupWidget(); };
+    const auto closeLeftOpen = qScopeGuard([&] {
+      while (QWidget* open = popup()) open->close();
+    });
     auto key = [&](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
       QWidget* target = popup() ? popup() : static_cast<QWidget*>(&w);
       QTest::keyClick(target, k, mods);
