@@ -35,17 +35,17 @@ QList<QWidget*> openWindows() {
 // Pixels of a title bar that stay inside the area, across.
 constexpr int kTitleBarGrip = 100;
 
-// place (the top-left corner of a frame width wide), moved just enough
-// that its title bar starts inside area: not above it, not below its last
-// titleHeight pixels, and at least kTitleBarGrip of it across.
-QPoint KeepTitleBarReachable(QPoint place, int width, const QRect& area, int titleHeight) {
-  const int grip = qMin(width, kTitleBarGrip);
-  const int left = qBound(area.left() + grip - width, place.x(), area.right() + 1 - grip);
-  const int top = qMax(area.top(), qMin(place.y(), area.bottom() + 1 - titleHeight));
+}  // namespace
+
+QPoint CenteredPlace(QSize frame, QSize screen, const QRect& workspace, int titleHeight) {
+  const QPoint place((screen.width() - frame.width()) / 2,
+                     (screen.height() - frame.height()) / 2 - Twips::ToPx(600));
+  const int grip = qMin(frame.width(), kTitleBarGrip);
+  const int left = qBound(workspace.left() + grip - frame.width(), place.x(),
+                          workspace.right() + 1 - grip);
+  const int top = qMax(workspace.top(), qMin(place.y(), workspace.bottom() + 1 - titleHeight));
   return QPoint(left, top);
 }
-
-}  // namespace
 
 QWidget* FindBrowseForm(const QString& key) {
   for (QWidget* w : openWindows()) {
@@ -73,19 +73,16 @@ bool CenterForm(QWidget* window, int height, int width) {
   if (!screen) return true;
   const QSize size = frame->isWindow() ? frame->frameGeometry().size() : frame->size();
   const QRect whole = screen->geometry();
-  QPoint place((whole.width() - size.width()) / 2,
-               (whole.height() - size.height()) / 2 - Twips::ToPx(600));
+  const int titleHeight = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight);
   // A child is placed in its workspace by the same numbers, measured from
   // the workspace's corner.
-  QRect area;
   if (sub && sub->mdiArea()) {
-    area = QRect(QPoint(0, 0), sub->mdiArea()->viewport()->size());
+    const QRect workspace(QPoint(0, 0), sub->mdiArea()->viewport()->size());
+    frame->move(CenteredPlace(size, whole.size(), workspace, titleHeight));
   } else {
-    area = screen->availableGeometry();
-    place += whole.topLeft();
+    const QRect workspace = screen->availableGeometry().translated(-whole.topLeft());
+    frame->move(CenteredPlace(size, whole.size(), workspace, titleHeight) + whole.topLeft());
   }
-  frame->move(KeepTitleBarReachable(place, size.width(), area,
-                                    frame->style()->pixelMetric(QStyle::PM_TitleBarHeight)));
   return true;
 }
 

@@ -1,4 +1,7 @@
 #pragma once
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -15,5 +18,13 @@ QWidget* FindBrowseForm(const QString& key);
 // workspace. The place is moved only as far as keeps the title bar
 // reachable: not above the area, not below it, partly inside across.
 bool CenterForm(QWidget* window, int height, int width);
+
+// Where CenterForm puts a frame of that size (pixels) on a screen of that
+// size: centred across, 600 twips above the middle, then moved just enough
+// that its title bar (titleHeight high) starts inside the workspace: not
+// above it, not below its last titleHeight pixels, and at least 100 pixels
+// of it across. The workspace and the place share one origin, the screen's
+// or the MDI workspace's corner.
+QPoint CenteredPlace(QSize frame, QSize screen, const QRect& workspace, int titleHeight);
 
 }  // namespace rd

@@ -103,8 +103,9 @@ frmDevelope::frmDevelope(QWidget* parent)
   OnEnterKey(lvDetail_, this, &frmDevelope::lvDetail_DblClick);
 
   InitTree();
-  ctlSplitterEx1_->AttachObjects(trvModule_, lvDetail_, true);
-  ctlSplitterEx1_->SetTileMode(1);
+  QMetaObject::invokeMethod(ctlSplitterEx1_, "AttachObjects", Q_ARG(QWidget*, trvModule_),
+                            Q_ARG(QWidget*, lvDetail_), Q_ARG(bool, true));
+  QMetaObject::invokeMethod(ctlSplitterEx1_, "TileMode", Q_ARG(int, 1));
   TreeNode* root = trvModule_->Node(kRoot);
   trvModule_->SetSelectedItem(root);
   trvModule_NodeClick(root);

@@ -209,6 +209,7 @@ class cMenus : public QObject, public ISuperClass {
   void importMenu(QWidget* from, QWidget* into, int parentID);
   void subclassOwner();
   void watchMenu(QWidget* menu);
+  bool titleMenuShown() const;  // the menu of a menu-bar title is showing
   void paintFlat(cMemDC& dc, const clsStoreMenu& rec, int W, int H, bool selected, bool disabled,
                  bool checked, bool hot) const;
   void paintClassic(cMemDC& dc, const clsStoreMenu& rec, const QRect& rect, bool selected,

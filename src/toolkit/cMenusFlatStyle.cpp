@@ -18,10 +18,9 @@ const OleColor kBoxIdle = Ole::Rgb(214, 215, 222);
 void cMenus::paintFlat(cMemDC& dc, const clsStoreMenu& rec, int W, int H, bool selected,
                        bool disabled, bool checked, bool hot) const {
   if (rec.TopMenu) {
-    dc.SetForeColor(disabled ? kShadow : 0);
-    if (disabled) {
-      dc.FillRect(0, 0, W, H, kFace);
-    } else if (selected) {
+    // A title the user may not open is drawn as the others; it just opens nothing.
+    dc.SetForeColor(0);
+    if (selected) {
       dc.FillRect(0, 0, W, H, kColumn);
       dc.DrawLine(0, 0, W, 0, kShadow);
       dc.DrawLine(0, 0, 0, H, kShadow);

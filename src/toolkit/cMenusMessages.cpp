@@ -21,17 +21,27 @@ void cMenus::subclassOwner() {
   superClass_->SubClass(root_, this);
 }
 
+// A popup that opens takes the pointer from the bar before it counts as
+// the active popup; that Leave ends nothing.
 void cMenus::Before(bool&, bool&, QObject* target, QEvent* event) {
   if (event->type() == QEvent::Leave && qobject_cast<QMenuBar*>(target) &&
-      !QApplication::activePopupWidget())
+      !QApplication::activePopupWidget() && !titleMenuShown())
     OnMenuSelect(std::nullopt);
+}
+
+bool cMenus::titleMenuShown() const {
+  for (const auto& rec : items_)
+    if (rec->TopMenu && rec->hSubMenu && rec->hSubMenu->isVisible()) return true;
+  return false;
 }
 
 void cMenus::After(bool&, QObject*, QEvent*) {}
 
 void cMenus::watchMenu(QWidget* menu) {
-  auto select = [this](QAction* a) {
-    if (notify_) OnMenuSelect(a->data().toInt());
+  // Qt tells every menu up to the bar of a hovered entry; only the one that
+  // holds it reports the highlight.
+  auto select = [this, menu](QAction* a) {
+    if (notify_ && menu->actions().contains(a)) OnMenuSelect(a->data().toInt());
   };
   if (auto* bar = qobject_cast<QMenuBar*>(menu)) {
     connect(bar, &QMenuBar::hovered, this, select);

@@ -19,13 +19,19 @@ void place(QWidget* pane, const PanePlacement& placement) {
   pane->setGeometry(Twips::ToPx(r.Left, r.Top, r.Width, r.Height));
 }
 
+// Splitters live on the interface thread, so a plain counter serves.
+qlonglong nextId() {
+  static qlonglong last = 0;
+  return ++last;
+}
+
 void refreshIfSplitter(QWidget* pane) {
   if (auto* nested = qobject_cast<ctlSplitterEx*>(pane)) nested->Refresh();
 }
 
 }  // namespace
 
-ctlSplitterEx::ctlSplitterEx(QWidget* parent) : QWidget(parent) {
+ctlSplitterEx::ctlSplitterEx(QWidget* parent) : QWidget(parent), id_(nextId()) {
   setMouseTracking(true);
   lblInfo_[0] = new QLabel(QStringLiteral("SplitterEx"), this);
   lblInfo_[1] = new QLabel(QStringLiteral("(must be behind its attached objects)"), this);
@@ -33,11 +39,11 @@ ctlSplitterEx::ctlSplitterEx(QWidget* parent) : QWidget(parent) {
   lblInfo_[1]->move(0, lblInfo_[0]->height());
 }
 
-void ctlSplitterEx::SetMaxTilePercent(int value) { limits_.SetMax(value); }
+void ctlSplitterEx::MaxTilePercent(int value) { limits_.SetMax(value); }
 
-void ctlSplitterEx::SetMinTilePercent(int value) { limits_.SetMin(value); }
+void ctlSplitterEx::MinTilePercent(int value) { limits_.SetMin(value); }
 
-void ctlSplitterEx::SetTileMode(int mode) {
+void ctlSplitterEx::TileMode(int mode) {
   tileMode_ = mode;
   Refresh();
 }

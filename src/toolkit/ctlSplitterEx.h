@@ -18,10 +18,16 @@ class ctlSplitterEx : public QWidget {
  public:
   explicit ctlSplitterEx(QWidget* parent = nullptr);
 
-  Q_INVOKABLE void SetMaxTilePercent(int value);
-  Q_INVOKABLE void SetMinTilePercent(int value);
+  // The forms reach these members by name (QMetaObject::invokeMethod).
+  // An identifier of this splitter that no other splitter shares; it does
+  // not make the splitter a native window.
+  Q_INVOKABLE qlonglong HWND() const { return id_; }
+  // Share limits in whole percent, each taken only from 6 to 97 and on its
+  // side of the other; there is no getter, as for the mode.
+  Q_INVOKABLE void MaxTilePercent(int value);
+  Q_INVOKABLE void MinTilePercent(int value);
   // 1 side by side, any other value stacked; lays out at once.
-  Q_INVOKABLE void SetTileMode(int mode);
+  Q_INVOKABLE void TileMode(int mode);
   // Resets the share to 35 % and the limits to 5 and 98 %; with InitZOrder
   // brings oLeft, then oRight to the front.
   Q_INVOKABLE void AttachObjects(QWidget* oLeft, QWidget* oRight, bool InitZOrder);
@@ -45,6 +51,7 @@ class ctlSplitterEx : public QWidget {
   int along(const QMouseEvent* event) const;
   bool inGap(int p) const;
 
+  const qlonglong id_;
   std::array<QLabel*, 2> lblInfo_{};
   QPointer<QWidget> first_;
   QPointer<QWidget> second_;

@@ -63,8 +63,9 @@ void PrivilegeWindow::InitToolbar(std::span<const FixedButton> buttons) {
 }
 
 void PrivilegeWindow::AttachPanes(QWidget* first, QWidget* second) {
-  ctlSplitterEx1_->AttachObjects(first, second, true);
-  ctlSplitterEx1_->SetTileMode(1);
+  QMetaObject::invokeMethod(ctlSplitterEx1_, "AttachObjects", Q_ARG(QWidget*, first),
+                            Q_ARG(QWidget*, second), Q_ARG(bool, true));
+  QMetaObject::invokeMethod(ctlSplitterEx1_, "TileMode", Q_ARG(int, 1));
 }
 
 void PrivilegeWindow::ShowModuleTree(const ModuleTree& tree) {

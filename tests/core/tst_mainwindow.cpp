@@ -432,42 +432,80 @@ class TestMainWindow : public QObject {
                                 (screen.height() - sub->height()) / 2 - Twips::ToPx(600)));
   }
 
-  // A child centred on the screen moves only as far as keeps its title bar
-  // reachable in the workspace (the offscreen screen is 800 x 600 pixels).
+  // The open browse window of a module, of either kind, by its exact name;
+  // a tool window of that name never counts.
+  void findBrowseForm_data() {
+    QTest::addColumn<bool>("master");
+    QTest::addColumn<bool>("child");  // in the main window's workspace
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("single-table window") << false << false << "Customers" << false << true;
+    QTest::newRow("master window") << true << false << "Customers" << false << true;
+    QTest::newRow("single-table child") << false << true << "Customers" << false << true;
+    QTest::newRow("master child") << true << true << "Customers" << false << true;
+    QTest::newRow("case differs") << false << true << "customers" << false << false;
+    QTest::newRow("case differs, master") << true << false << "CUSTOMERS" << false << false;
+    QTest::newRow("closed child") << false << true << "Customers" << true << false;
+    QTest::newRow("closed master window") << true << false << "Customers" << true << false;
+  }
+  void findBrowseForm() {
+    QFETCH(bool, master);
+    QFETCH(bool, child);
+    QFETCH(QString, key);
+    QFETCH(bool, closed);
+    QFETCH(bool, found);
+    QMainWindow main;
+    auto* area = new QMdiArea;
+    main.setCentralWidget(area);
+    auto* tool = new fake::Tool(&main);
+    tool->SetModuleName("Customers");
+    auto* other = new fake::frmSingleTable;
+    other->SetModuleName("Orders");
+    area->addSubWindow(other);
+    fake::Browse* browse = master ? static_cast<fake::Browse*>(new fake::frmMultiTable)
+                                  : new fake::frmSingleTable;
+    browse->setAttribute(Qt::WA_DeleteOnClose);
+    browse->SetModuleName("Customers");
+    QWidget* frame = child ? static_cast<QWidget*>(area->addSubWindow(browse)) : browse;
+    main.show();
+    frame->show();
+    if (closed) {
+      frame->close();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QCOMPARE(FindBrowseForm(key), found ? static_cast<QWidget*>(browse) : nullptr);
+    if (!closed && !child) delete browse;
+  }
+
+  // A frame centred on the screen moves only as far as keeps its title bar
+  // (20 pixels high here) reachable in the workspace.
   void centerFormKeepsTheTitleBarReachable_data() {
-    QTest::addColumn<QSize>("twips");  // width x height
-    QTest::addColumn<QSize>("workspace");
-    QTest::addColumn<QPoint>("place");  // y -1: the title bar's height above the bottom
-    QTest::newRow("inside") << QSize(9000, 6500) << QSize(1000, 800) << QPoint(100, 43);
-    QTest::newRow("taller than the screen") << QSize(9000, 12000) << QSize(1000, 1000)
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QRect>("workspace");
+    QTest::addColumn<QPoint>("place");
+    const QSize screen(800, 600), frame(600, 433);
+    QTest::newRow("inside") << frame << screen << QRect(0, 0, 1000, 800) << QPoint(100, 43);
+    QTest::newRow("a taller screen") << frame << QSize(800, 800) << QRect(0, 0, 800, 800)
+                                     << QPoint(100, 143);
+    QTest::newRow("taller than the screen") << QSize(600, 800) << screen << QRect(0, 0, 1000, 1000)
                                             << QPoint(100, 0);
+    QTest::newRow("below a panel") << QSize(600, 560) << screen << QRect(0, 30, 800, 570)
+                                   << QPoint(100, 30);
     QTest::newRow("wider than the screen, partly left of it")
-        << QSize(15000, 6500) << QSize(1000, 800) << QPoint(-100, 43);
-    QTest::newRow("narrow workspace") << QSize(9000, 6500) << QSize(150, 800) << QPoint(50, 43);
-    QTest::newRow("low workspace") << QSize(9000, 6500) << QSize(1000, 40) << QPoint(100, -1);
+        << QSize(1000, 433) << screen << QRect(0, 0, 1000, 800) << QPoint(-100, 43);
+    QTest::newRow("workspace right of the middle: 100 pixels inside")
+        << QSize(150, 433) << screen << QRect(400, 0, 400, 800) << QPoint(350, 43);
+    QTest::newRow("narrow workspace") << frame << screen << QRect(0, 0, 150, 800) << QPoint(50, 43);
+    QTest::newRow("low workspace") << frame << screen << QRect(0, 0, 1000, 40) << QPoint(100, 20);
   }
   void centerFormKeepsTheTitleBarReachable() {
-    QFETCH(QSize, twips);
-    QFETCH(QSize, workspace);
+    QFETCH(QSize, frame);
+    QFETCH(QSize, screen);
+    QFETCH(QRect, workspace);
     QFETCH(QPoint, place);
-    if (QGuiApplication::primaryScreen()->geometry().size() != QSize(800, 600))
-      QSKIP("needs the 800 x 600 offscreen screen");
-    QMdiArea area;
-    area.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area.setFrameShape(QFrame::NoFrame);
-    area.resize(workspace);
-    area.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&area));
-    QCOMPARE(area.viewport()->size(), workspace);
-    auto* child = new QWidget;
-    QMdiSubWindow* sub = area.addSubWindow(child);
-    sub->show();
-    QVERIFY(CenterForm(child, twips.height(), twips.width()));
-    if (place.y() == -1)
-      place.setY(workspace.height() - sub->style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    QCOMPARE(sub->size(), QSize(Twips::ToPx(twips.width()), Twips::ToPx(twips.height())));
-    QCOMPARE(sub->pos(), place);
+    QCOMPARE(CenteredPlace(frame, screen, workspace, 20), place);
   }
 
   void exitReleasesEverything() {

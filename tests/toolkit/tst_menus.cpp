@@ -1,5 +1,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -49,6 +50,16 @@ struct Recorder {
     QObject::connect(&m, &cMenus::DrawItem, [this](bool&, int i, QPainter*, bool, int, int, int, int) {
       events << QString("draw %1").arg(i);
     });
+  }
+};
+
+// The region of a widget painted since the spy was made.
+struct PaintedRegion : QObject {
+  QRegion region;
+  explicit PaintedRegion(QWidget* w) { w->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(e)->region();
+    return false;
   }
 };
 
@@ -521,39 +532,86 @@ class TestMenus : public QObject {
     QCOMPARE(target.pixel(60, 12), QColor(Qt::black).rgb());
   }
 
+  // Kinds: "x" a popup item, "-" a separator, "bar" a menu title, "checked",
+  // "image" and "checked image" popup items. A point of (-1, -1) asks for the
+  // colour anywhere in the item.
   void flatPixels_data() {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("selected");
-    QTest::addColumn<bool>("rtl");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("flags");  // any of "selected", "hot", "disabled", "rtl"
+    QTest::addColumn<int>("checkedStyle");
     QTest::addColumn<QPoint>("at");
     QTest::addColumn<QColor>("expected");
-    const QColor column(222, 219, 214), back(255, 251, 247), outline(8, 36, 107);
-    const QColor shadow = QGuiApplication::palette().color(QPalette::Dark);
-    QTest::newRow("image column") << "x" << false << false << QPoint(10, 10) << column;
-    QTest::newRow("background") << "x" << false << false << QPoint(60, 2) << back;
-    QTest::newRow("selection outline left") << "x" << true << false << QPoint(1, 0) << outline;
-    QTest::newRow("selection outline right-1") << "x" << true << false << QPoint(118, 23) << outline;
-    QTest::newRow("right edge left out") << "x" << true << false << QPoint(119, 10) << back;
-    QTest::newRow("separator starts at 29") << "-" << false << false << QPoint(29, 4) << shadow;
-    QTest::newRow("not before 29") << "-" << false << false << QPoint(28, 4) << back;
-    QTest::newRow("mirrored column") << "x" << false << true << QPoint(100, 10) << column;
+    const QColor column(222, 219, 214), back(255, 251, 247), outline(8, 36, 107),
+        selectFill(181, 190, 214), boxIdle(214, 215, 222), green(Qt::green), black(Qt::black);
+    const QColor shadow = system(16), face = system(15);
+    const QPoint anywhere(-1, -1);
+    QTest::newRow("image column") << "x" << "" << 0 << QPoint(10, 10) << column;
+    QTest::newRow("background") << "x" << "" << 0 << QPoint(60, 2) << back;
+    QTest::newRow("selection outline left") << "x" << "selected" << 0 << QPoint(1, 0) << outline;
+    QTest::newRow("selection outline right-1") << "x" << "selected" << 0 << QPoint(118, 23) << outline;
+    QTest::newRow("right edge left out") << "x" << "selected" << 0 << QPoint(119, 10) << back;
+    QTest::newRow("separator starts at 29") << "-" << "" << 0 << QPoint(29, 4) << shadow;
+    QTest::newRow("not before 29") << "-" << "" << 0 << QPoint(28, 4) << back;
+    QTest::newRow("mirrored column") << "x" << "rtl" << 0 << QPoint(100, 10) << column;
+    // A title looks the same whether the user may open it or not.
+    for (const QString off : {"", "disabled"}) {
+      const QByteArray tail = off.isEmpty() ? "" : ", disabled";
+      QTest::newRow("title at rest" + tail) << "bar" << off << 0 << QPoint(1, 1) << face;
+      QTest::newRow("title text" + tail) << "bar" << off << 0 << anywhere << black;
+      QTest::newRow("hot title outline" + tail) << "bar" << off + " hot" << 0 << QPoint(0, 0) << outline;
+      QTest::newRow("hot title fill" + tail) << "bar" << off + " hot" << 0 << QPoint(1, 1) << selectFill;
+      QTest::newRow("pressed title edge" + tail) << "bar" << off + " selected" << 0 << QPoint(0, 0) << shadow;
+      QTest::newRow("pressed title fill" + tail) << "bar" << off + " selected" << 0 << QPoint(1, 1) << column;
+    }
+    QTest::newRow("check box") << "checked" << "" << 0 << QPoint(4, 3) << boxIdle;
+    QTest::newRow("check box outline, selected") << "checked" << "selected" << 0 << QPoint(2, 1) << outline;
+    QTest::newRow("mirrored check box") << "checked" << "rtl" << 0 << QPoint(115, 3) << boxIdle;
+    QTest::newRow("no check box when disabled") << "checked" << "disabled" << 0 << QPoint(4, 3) << column;
+    QTest::newRow("tick") << "checked" << "" << 0 << QPoint(9, 14) << black;
+    QTest::newRow("disabled tick") << "checked" << "disabled" << 0 << QPoint(9, 14) << shadow;
+    QTest::newRow("bullet") << "checked" << "" << 1 << QPoint(11, 12) << black;
+    QTest::newRow("style 2 draws no glyph") << "checked" << "" << 2 << QPoint(9, 14) << boxIdle;
+    QTest::newRow("style 2 shows the image") << "checked image" << "" << 2 << QPoint(10, 10) << green;
+    QTest::newRow("a glyph hides the image") << "checked image" << "" << 0 << QPoint(5, 5) << boxIdle;
+    QTest::newRow("image at 4") << "image" << "" << 0 << QPoint(4, 4) << green;
+    QTest::newRow("not before 4") << "image" << "" << 0 << QPoint(3, 4) << column;
+    QTest::newRow("mirrored image") << "image" << "rtl" << 0 << QPoint(100, 4) << green;
+    QTest::newRow("selected image raised to 2") << "image" << "selected" << 0 << QPoint(2, 4) << green;
+    QTest::newRow("its shadow 2 lower and right") << "image" << "selected" << 0 << QPoint(19, 21) << shadow;
+    QTest::newRow("mirrored selected image has no shadow")
+        << "image" << "selected rtl" << 0 << QPoint(99, 21) << selectFill;
+    QTest::newRow("disabled image") << "image" << "disabled" << 0 << QPoint(10, 10) << shadow;
   }
   void flatPixels() {
-    QFETCH(QString, caption);
-    QFETCH(bool, selected);
-    QFETCH(bool, rtl);
+    QFETCH(QString, kind);
+    QFETCH(QString, flags);
+    QFETCH(int, checkedStyle);
     QFETCH(QPoint, at);
     QFETCH(QColor, expected);
+    QMainWindow w;
     cMenus m;
+    MenuImageList images;
+    QImage icon(16, 16, QImage::Format_RGB32);
+    icon.fill(Qt::green);
+    images.Add("icon", cMemDC::BitmapToPicture(icon));
+    m.ImageList = &images;
     m.SetDrawStyle(1);
-    m.RightToLeft = rtl;
-    m.CreateFromNothing(&owner_);
-    m.AddItem({.Caption = caption});
-    QImage target(120, 24, QImage::Format_RGB32);
-    QPainter p(&target);
-    QVERIFY(m.OnDrawItem(1, &p, QRect(0, 0, 120, 24), selected, false, false));
-    p.end();
-    QCOMPARE(QColor(target.pixel(at)).rgb(), expected.rgb());
+    m.CreateFromForm(&w);
+    m.RightToLeft = flags.contains("rtl");
+    const int top = m.AddItem({.Caption = "WWWW"});
+    const int item = kind == "bar" ? top
+        : m.AddItem({.Parent = top, .Caption = kind == "-" ? "-" : "x", .Checked = kind.startsWith("checked"),
+                     .CheckedStyle = checkedStyle, .Image = kind.endsWith("image") ? "icon" : ""});
+    const QImage img = paintItem(m, item, QRect(0, 0, 120, 24), flags.contains("selected"),
+                                 flags.contains("disabled"), flags.contains("hot"));
+    if (at.x() >= 0) {
+      QCOMPARE(QColor(img.pixel(at)), expected);
+      return;
+    }
+    bool found = false;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) found = found || img.pixel(x, y) == expected.rgb();
+    QVERIFY2(found, qPrintable(expected.name() + " appears nowhere"));
   }
 
   void missingImageStillPaints() {
@@ -582,7 +640,8 @@ class TestMenus : public QObject {
     QTest::addColumn<bool>("hot");
     QTest::addColumn<QPoint>("at");
     QTest::addColumn<QColor>("expected");
-    const QColor back = system(4), bar = system(13), shadow = system(16), light = system(20);
+    // A back colour apart from button face, so that a face fill shows.
+    const QColor back(200, 220, 255), bar = system(13), shadow = system(16), light = system(20);
     QTest::newRow("pressed bar item: sunken top left") << "bar" << true << false << QPoint(0, 0) << shadow;
     QTest::newRow("pressed bar item: sunken bottom right") << "bar" << true << false << QPoint(119, 23) << light;
     QTest::newRow("hot bar item: raised top left") << "bar" << false << true << QPoint(0, 0) << light;
@@ -609,6 +668,7 @@ class TestMenus : public QObject {
     icon.fill(Qt::green);
     images.Add("icon", cMemDC::BitmapToPicture(icon));
     m.ImageList = &images;
+    m.BackColor = Ole::Rgb(200, 220, 255);
     m.CreateFromForm(&w);
     const int top = m.AddItem({.Caption = "&File"});
     const int item = kind == "bar" ? top
@@ -618,24 +678,33 @@ class TestMenus : public QObject {
     QCOMPARE(QColor(img.pixel(at)), expected);
   }
 
-  // A menu title the user may not open is drawn in the shadow colour and
-  // never lit, as the items of its menu are.
-  void flatDisabledTitleLooksDisabled() {
+  // The pointer lights a disabled title as any other (Qt alone would not
+  // repaint it), and a click on it opens nothing.
+  void disabledTitleIsRepaintedWhenHot() {
     QMainWindow w;
     cMenus m;
     m.SetDrawStyle(1);
     m.CreateFromForm(&w);
-    const int top = m.AddItem({.Caption = "WWWW"});
-    const QImage on = paintItem(m, top, QRect(0, 0, 60, 20), false, false, true);
-    const QImage off = paintItem(m, top, QRect(0, 0, 60, 20), false, true, true);
-    bool shadowText = false, blackText = false;
-    for (int y = 0; y < 20; ++y)
-      for (int x = 0; x < 60; ++x) {
-        shadowText = shadowText || off.pixel(x, y) == system(16).rgb();
-        blackText = blackText || off.pixel(x, y) == qRgb(0, 0, 0);
-      }
-    QVERIFY(shadowText && !blackText);
-    QVERIFY(on.pixel(1, 1) != off.pixel(1, 1));  // the hot title is lit, the disabled one not
+    const int file = m.AddItem({.Caption = "&File"});
+    m.AddItem({.Parent = file, .Caption = "&Open"});
+    const int sales = m.AddItem({.Caption = "&Sales", .Enabled = false});
+    m.AddItem({.Parent = sales, .Caption = "&Bills"});
+    w.resize(300, 200);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QMenuBar* bar = w.menuBar();
+    const QRect title = bar->actionGeometry(m.Record(sales)->Action);
+    QCoreApplication::processEvents();
+    PaintedRegion painted(bar);
+    QMouseEvent move(QEvent::MouseMove, title.center(), bar->mapToGlobal(title.center()),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &move);
+    QTRY_VERIFY(painted.region.contains(title.center()));
+    QCOMPARE(QColor(bar->grab().toImage().pixel(title.topLeft() + QPoint(1, 1))),
+             QColor(181, 190, 214));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, title.center());
+    QVERIFY(!QApplication::activePopupWidget());
   }
 
   void classicDisabledTextIsEmbossed() {
@@ -685,28 +754,47 @@ class TestMenus : public QObject {
     QCOMPARE(m.LightenColor(in), out);
   }
 
+  // A real bar and popup painted through the menus' style: the owner
+  // measures every item in every style and paints them in styles 0 and 1.
   void ownerEventsByStyle_data() {
     QTest::addColumn<int>("style");
-    QTest::addColumn<QStringList>("events");
-    QTest::addColumn<bool>("painted");
-    QTest::newRow("classic") << 0 << QStringList{"measure 1", "draw 1"} << true;
-    QTest::newRow("flat") << 1 << QStringList{"measure 1", "draw 1"} << true;
-    QTest::newRow("other: measured only") << 2 << QStringList{"measure 1"} << false;
+    QTest::addColumn<QStringList>("draws");
+    QTest::newRow("classic") << 0 << QStringList{"draw 1", "draw 2", "draw 3"};
+    QTest::newRow("flat") << 1 << QStringList{"draw 1", "draw 2", "draw 3"};
+    QTest::newRow("other: measured only") << 2 << QStringList();
   }
   void ownerEventsByStyle() {
     QFETCH(int, style);
-    QFETCH(QStringList, events);
-    QFETCH(bool, painted);
+    QFETCH(QStringList, draws);
+    QMainWindow w;
     cMenus m;
     m.SetDrawStyle(style);
-    m.CreateFromNothing(&owner_);
-    m.AddItem({.Caption = "owner", .OwnerDraw = true});
+    m.CreateFromForm(&w);
+    const int file = m.AddItem({.Caption = "&File", .OwnerDraw = true});
+    m.AddItem({.Parent = file, .Caption = "&Open", .OwnerDraw = true});
+    m.AddItem({.Parent = file, .Caption = "&Save", .OwnerDraw = true});
+    m.AddItem({.Caption = "&Help"});
     Recorder r(m);
-    QVERIFY(!m.OnMeasureItem(1) || style != 2);
-    QImage target(120, 24, QImage::Format_RGB32);
-    QPainter p(&target);
-    QCOMPARE(m.OnDrawItem(1, &p, QRect(0, 0, 120, 24), false, false, false), painted);
-    QCOMPARE(r.events, events);
+    w.resize(300, 200);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QMenu* popup = m.Record(file)->hSubMenu;
+    popup->popup(w.mapToGlobal(QPoint(0, 20)));
+    QTRY_VERIFY(popup->isVisible());
+    QCoreApplication::processEvents();
+    QStringList measured = r.events.filter("measure ");
+    measured.removeDuplicates();
+    measured.sort();
+    QCOMPARE(measured, (QStringList{"measure 1", "measure 2", "measure 3"}));
+    r.events.clear();
+    w.menuBar()->grab();
+    const QImage shot = popup->grab().toImage();
+    popup->hide();
+    QCOMPARE(r.events.filter("draw "), draws);
+    bool text = false;  // whoever paints, the captions show
+    for (int y = 0; y < shot.height(); ++y)
+      for (int x = 0; x < shot.width(); ++x) text = text || qGray(shot.pixel(x, y)) < 80;
+    QVERIFY(text);
   }
 
   void cancelledMeasureOfOtherStyles() {
@@ -745,6 +833,58 @@ class TestMenus : public QObject {
     QCoreApplication::sendEvent(bar, &leave);
     bar->actions().at(0)->trigger();
     QCOMPARE(r.events, (QStringList{"highlight 2", "exit", "click 1"}));
+  }
+
+  // A real popup worked with the keyboard: each entry it moves to is
+  // reported once, an entry that opens a submenu is reported as such, and a
+  // menu that closes ends the selection.
+  void popupEventsComeOnceEach() {
+    QMainWindow w;
+    cMenus m;
+    m.CreateFromForm(&w);
+    const int file = m.AddItem({.Caption = "&File"});                      // 1
+    m.AddItem({.Parent = file, .Caption = "&Open"});                       // 2
+    m.AddItem({.Parent = file, .Caption = "&Save"});                       // 3
+    const int recent = m.AddItem({.Parent = file, .Caption = "&Recent"});  // 4
+    m.AddItem({.Parent = recent, .Caption = "&One"});                      // 5
+    m.AddItem({.Caption = "&Edit"});                                       // 6
+    w.resize(400, 300);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    Recorder r(m);
+    auto popup = [] { return QApplication::activePopupWidget(); };
+    const auto closeLeftOpen = qScopeGuard([&] {
+      while (QWidget* open = popup()) open->close();
+    });
+    auto key = [&](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+      QWidget* target = popup() ? popup() : static_cast<QWidget*>(&w);
+      QTest::keyClick(target, k, mods);
+      QCoreApplication::processEvents();
+    };
+    auto take = [&] { return std::exchange(r.events, {}); };
+
+    key(Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(popup());
+    QCOMPARE(take(), (QStringList{"highlight 1", "highlight 2"}));  // the title, then its first entry
+    key(Qt::Key_Down);
+    QCOMPARE(take(), (QStringList{"highlight 3"}));
+    key(Qt::Key_Down);
+    QCOMPARE(take(), (QStringList{"highlight 4"}));
+    key(Qt::Key_Right);  // opens Recent's submenu at its first entry
+    QTRY_COMPARE(popup(), m.Record(recent)->hSubMenu.data());
+    QCOMPARE(take(), (QStringList{"highlight 5"}));
+    key(Qt::Key_Escape);  // back to File's popup, still open
+    QCOMPARE(take(), QStringList());
+    key(Qt::Key_S);  // the mnemonic runs Save
+    QTRY_VERIFY(!popup());
+    QTRY_COMPARE(r.events, (QStringList{"highlight 3", "click 3", "exit"}));
+    take();
+    key(Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(popup());
+    QCOMPARE(take(), (QStringList{"highlight 1", "highlight 2"}));
+    key(Qt::Key_Escape);  // the bar keeps File lit
+    QTRY_COMPARE(r.events, (QStringList{"highlight 1", "exit"}));
   }
 
   void buildOnPutsTheRootOnAWindow() {

@@ -34,7 +34,7 @@ struct Window {
     form.resize(700, 500);
     splitter->setGeometry(0, 0, 600, 400);
     splitter->AttachObjects(left, right, true);
-    splitter->SetTileMode(tileMode);
+    splitter->TileMode(tileMode);
   }
   int firstExtent(int tileMode) const { return tileMode == L::SideBySide ? left->width() : left->height(); }
   QPoint at(int tileMode, int px) const { return tileMode == L::SideBySide ? QPoint(px, 200) : QPoint(300, px); }
@@ -194,10 +194,11 @@ class TestSplitter : public QObject {
     QCOMPARE(w.firstExtent(tileMode), extent);
   }
 
+  // The limits are set by name, as the forms reach them.
   void dragWithinRaisedLimits() {
     Window w(1);
-    w.splitter->SetMinTilePercent(40);
-    w.splitter->SetMaxTilePercent(60);
+    QVERIFY(QMetaObject::invokeMethod(w.splitter, "MinTilePercent", Q_ARG(int, 40)));
+    QVERIFY(QMetaObject::invokeMethod(w.splitter, "MaxTilePercent", Q_ARG(int, 60)));
     QTest::mousePress(w.splitter, Qt::LeftButton, {}, w.at(1, 213));
     w.move(w.at(1, 234));  // 39 %
     QCOMPARE(w.left->width(), 210);
@@ -252,7 +253,7 @@ class TestSplitter : public QObject {
     auto* splitter = new ctlSplitterEx(&form);
     splitter->setGeometry(0, 0, 600, 400);
     splitter->AttachObjects(left, right, initZOrder);
-    splitter->SetTileMode(1);
+    splitter->TileMode(1);
     form.show();
     QCOMPARE(form.childAt(100, 100) == left, initZOrder);
     QCOMPARE(form.childAt(400, 100) == right, initZOrder);
@@ -278,7 +279,7 @@ class TestSplitter : public QObject {
     inner->AttachObjects(top, bottom, true);
     if (innerFirst) outer->AttachObjects(inner, other, true);
     else outer->AttachObjects(other, inner, true);
-    outer->SetTileMode(1);
+    outer->TileMode(1);
     QVERIFY(inner->geometry() != QRect());
     QCOMPARE(top->geometry().topLeft(), inner->geometry().topLeft());
     QCOMPARE(top->width(), inner->width());
@@ -297,13 +298,35 @@ class TestSplitter : public QObject {
     QCOMPARE(w.left->pos(), QPoint(30, 45));
   }
 
+  // The forms reach the members late-bound, by name.
+  void membersByName() {
+    QWidget form;
+    auto* left = new QWidget(&form);
+    auto* right = new QWidget(&form);
+    auto* splitter = new ctlSplitterEx(&form);
+    auto* other = new ctlSplitterEx(&form);
+    splitter->setGeometry(0, 0, 600, 400);
+    QVERIFY(QMetaObject::invokeMethod(splitter, "AttachObjects", Q_ARG(QWidget*, left),
+                                      Q_ARG(QWidget*, right), Q_ARG(bool, true)));
+    QCOMPARE(left->geometry(), QRect(0, 0, 600, 140));  // stacked until told otherwise
+    QVERIFY(QMetaObject::invokeMethod(splitter, "TileMode", Q_ARG(int, 1)));
+    QCOMPARE(left->width(), 210);
+    qlonglong id = 0, otherId = 0;
+    QVERIFY(QMetaObject::invokeMethod(splitter, "HWND", Q_RETURN_ARG(qlonglong, id)));
+    QVERIFY(QMetaObject::invokeMethod(other, "HWND", Q_RETURN_ARG(qlonglong, otherId)));
+    QVERIFY(id != 0 && otherId != 0 && id != otherId);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(splitter->internalWinId(), WId(0));  // no native window of its own
+  }
+
   void nothingBeforeAttach() {
     QWidget form;
     auto* left = new QWidget(&form);
     left->setGeometry(1, 2, 3, 4);
     auto* splitter = new ctlSplitterEx(&form);
     splitter->setGeometry(0, 0, 600, 400);
-    splitter->SetTileMode(1);
+    splitter->TileMode(1);
     splitter->Refresh();
     QCOMPARE(left->geometry(), QRect(1, 2, 3, 4));
   }

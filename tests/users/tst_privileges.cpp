@@ -193,6 +193,7 @@ class TestPrivileges : public QObject {
   void failedDeleteKeepsEveryItem();
   void storedModeTheListLacksIsKept();
   void noSelectedNodeDoesNothing();
+  void panesReachTheBottomAfterAResize();
 };
 
 void TestPrivileges::treeOfModule_data() {
@@ -558,6 +559,18 @@ void TestPrivileges::noSelectedNodeDoesNothing() {
   for (const char* key : {"Add", "Modify", "Delete"}) Click(w, key);
   QCOMPARE(w.editorsShown, 0);
   QVERIFY(db.ui->boxes.isEmpty());
+}
+
+// The splitter reaches past the window's bottom by the room a title bar
+// takes, so its panes end at the bottom edge.
+void TestPrivileges::panesReachTheBottomAfterAResize() {
+  Privileges db;
+  rd::frmPrivilege w;
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  w.resize(640, 480);
+  for (const QWidget* pane : {static_cast<QWidget*>(w.trvModule()), static_cast<QWidget*>(w.lvDetail())})
+    QCOMPARE(pane->geometry().bottom() + 1, w.height());
 }
 
 QTEST_MAIN(TestPrivileges)
