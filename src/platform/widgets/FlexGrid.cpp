@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <utility>
 
 #include "platform/ui/Twips.h"
 
@@ -64,7 +65,13 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
     SetRow(1);
     ReadView(verticalScrollBar()->value());
   });
-  connect(model_, &FlexGridModel::ReadFailed, this, &FlexGrid::ReadFailed);
+  connect(model_, &FlexGridModel::ReadFailed, this, [this](const QString& error, int code) {
+    // A box opened during a drag would take the scroll bar's release.
+    if (verticalScrollBar()->isSliderDown())
+      dragFailure_ = PagedQuery::Failure{error, code};
+    else
+      emit ReadFailed(error, code);
+  });
   connect(model_, &FlexGridModel::RowsReread, this, &FlexGrid::RowsReread);
   // Rows read again for a reader elsewhere: the view's rows are read too.
   connect(model_, &FlexGridModel::RowsReread, this,
@@ -86,6 +93,11 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
   QScrollBar* bar = verticalScrollBar();
   connect(bar, &QScrollBar::valueChanged, this, &FlexGrid::ScrolledTo);
   connect(bar, &QScrollBar::sliderPressed, this, [this] { readBlocked_ = false; });
+  connect(bar, &QScrollBar::sliderReleased, this, [this] {
+    if (!dragFailure_) return;
+    const PagedQuery::Failure failure = *std::exchange(dragFailure_, std::nullopt);
+    emit ReadFailed(failure.error, failure.code);
+  });
   connect(bar, &QScrollBar::actionTriggered, this, [this](int action) {
     if (action != QAbstractSlider::SliderMove) readBlocked_ = false;
   });

@@ -1,5 +1,6 @@
 #pragma once
 #include <QTableView>
+#include <optional>
 #include <vector>
 
 #include "platform/db/Recordset.h"
@@ -109,6 +110,8 @@ class FlexGrid : public QTableView {
   std::vector<int> hiddenWidthPx_;  // width of a hidden column when shown again
   bool fitting_ = false;
   bool readBlocked_ = false;  // after a failed read, until the user acts
+  // A failure met during a scroll-bar drag, told when the drag ends.
+  std::optional<PagedQuery::Failure> dragFailure_;
   bool reverting_ = false;
   int shownTop_ = 0;  // the top row of the last rows read for the view
   int sortSection_ = -1;
