@@ -1,9 +1,12 @@
 #include "core/SystemTables.h"
 
+#include <algorithm>
+#include <iterator>
 #include <span>
 
 #include "core/Globals.h"
 #include "core/modCommon.h"
+#include "core/modDatabase.h"
 #include "platform/db/QueryResult.h"
 #include "platform/ui/Ui.h"
 
@@ -91,12 +94,20 @@ QString MissingSystemTable(const QStringList& tables) {
   return QString();
 }
 
+bool IsSystemTable(const QString& name) {
+  const auto named = [&name](const Table& table) {
+    return name.compare(QLatin1String(table.name), Qt::CaseInsensitive) == 0;
+  };
+  return std::any_of(std::begin(kStartupTables), std::end(kStartupTables), named) ||
+         std::any_of(std::begin(kLaterTables), std::end(kLaterTables), named);
+}
+
 bool CheckSystemTables(const QStringList& tables, QWidget* parent) {
   const QString missing = MissingSystemTable(tables);
   if (missing.isEmpty()) return true;
   // A damage already told of is not told again.
-  if (!DbConnection->Damaged() || DbConnection->TakeDamageNotice())
-    MsgBox(missing, MsgIcon::Critical, MsgButtons::OkOnly, AppTitle, parent);
+  if (const QString told = FailureToTell(missing); !told.isEmpty())
+    MsgBox(told, MsgIcon::Critical, MsgButtons::OkOnly, AppTitle, parent);
   return false;
 }
 

@@ -16,6 +16,9 @@ QString MissingSystemTable();
 // reads of them; a name it does not know is checked for the table only.
 QString MissingSystemTable(const QStringList& tables);
 
+// One of the program's own system tables, in any case.
+bool IsSystemTable(const QString& name);
+
 // Shows what MissingSystemTable(tables) names, in one critical box; false
 // when it showed one.
 bool CheckSystemTables(const QStringList& tables, QWidget* parent = nullptr);

@@ -17,17 +17,15 @@ namespace {
 
 constexpr int kCannotOpen = 1031;
 constexpr int kBusy = 1275;
-constexpr int kSqliteBusy = 5, kSqliteLocked = 6, kSqliteCorrupt = 11;
+constexpr int kSqliteCorrupt = 11;
 
 // Why the database did not open, as far as SQLite said; a file that is no
 // database at all is not called damaged.
 QString OpenFailureText(const QString& dataBaseName) {
-  switch (DatabaseConnector::LastFailureCode()) {
-    case kSqliteBusy:
-    case kSqliteLocked: return GetLangString(kCannotOpen) + '\n' + GetLangString(kBusy);
-    case kSqliteCorrupt: return DamagedDatabaseText(ProgramFolder::File(dataBaseName));
-    default: return GetLangString(kCannotOpen);
-  }
+  const int code = DatabaseConnector::LastFailureCode();
+  if (Connection::IsBusyCode(code)) return GetLangString(kCannotOpen) + '\n' + GetLangString(kBusy);
+  if (code == kSqliteCorrupt) return DamagedDatabaseText(ProgramFolder::File(dataBaseName));
+  return GetLangString(kCannotOpen);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QSet>
 #include <QStringList>
 
+#include "core/SystemTables.h"
 #include "platform/db/SqliteStatement.h"
 
 namespace rd::BareNames {
@@ -45,12 +46,7 @@ bool Takes(const QString& name, Place place, bool sqlServer) {
 }
 
 bool IsSystemTable(const QString& name) {
-  static const QStringList kTables = {
-      "tblMenu",     "tblRecordset", "tblToolbar",   "tblUser",         "tblPrivilege",
-      "tblPrivilegeID", "tblTable",  "tblBillID",    "tblClass",        "tblFieldType",
-      "tblControlType", "tblInputRange", "tblSpecField", "tblFormTemplate"};
-  return kTables.contains(name, Qt::CaseInsensitive) ||
-         name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive);
+  return rd::IsSystemTable(name) || name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive);
 }
 
 }  // namespace rd::BareNames

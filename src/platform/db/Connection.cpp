@@ -190,6 +190,8 @@ QString Connection::Dialect(const QString& sql) const {
   return sqlite_ ? SqliteDialect::Translate(plain) : plain;
 }
 
+bool Connection::IsBusyCode(int code) { return code == SQLITE_BUSY || code == SQLITE_LOCKED; }
+
 void Connection::SetSqliteError(const QString& e) {
   const int code = sqlite3_errcode(handle_) & 0xff;
   if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) {

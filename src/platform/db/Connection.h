@@ -78,6 +78,9 @@ class Connection {
   // or the database is reached through ODBC. A write refused because the
   // file is damaged keeps SQLITE_CORRUPT.
   int LastErrorCode() const { return lastErrorCode_; }
+  // Whether a result code says another program holds the database
+  // (SQLITE_BUSY or SQLITE_LOCKED).
+  static bool IsBusyCode(int code);
   // Set once a statement found the file damaged (SQLITE_CORRUPT,
   // SQLITE_NOTADB). From then on every write and every transaction is
   // refused with DamagedText(), as is every read that meets the damage;

@@ -13,6 +13,8 @@ constexpr size_t kMaxPages = 40;
 const QString kClosed = QStringLiteral("The connection is closed.");
 }  // namespace
 
+bool PagedQuery::Failure::Busy() const { return Connection::IsBusyCode(code); }
+
 QString PagedQuery::CountStatement(Syntax syntax, const QString& query, int columns) {
   // On its own line, so that a comment ending the query cannot swallow it.
   QString sql = QStringLiteral("select count(*) from (") + query + QStringLiteral("\n) rdCount");
@@ -68,22 +70,10 @@ std::shared_ptr<PagedQuery> PagedQuery::Open(ConnectionSource connection, Syntax
   paged->syntax_ = syntax;
   paged->query_ = query;
   paged->orderBy_ = orderBy;
-  // The first page names the columns, even of an empty result.
-  auto first = std::make_shared<QueryResult>();
-  if (!paged->ReadPages(0, 0, first.get())) {
+  if (!paged->ReadFirstPage()) {
     *failure = paged->failure_;
     return nullptr;
   }
-  paged->columns_ = first->columns;
-  for (int i = 0; i < first->columns.size() && paged->idColumn_ < 0; ++i)
-    if (first->columns[i].compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0)
-      paged->idColumn_ = i;
-  if (!paged->Count()) {
-    *failure = paged->failure_;
-    return nullptr;
-  }
-  bool more = false;
-  paged->TakePage(0, {first, 0, 0}, &more);
   return paged;
 }
 
@@ -101,18 +91,31 @@ std::shared_ptr<PagedQuery> PagedQuery::Sorted(int column, bool descending,
   // A query the database cannot order so fails to prepare, and says nothing.
   QStringList names;
   if (!db->QueryColumns(PageStatement(syntax_, sorted->query_, sorted->orderBy_, 0, 1), &names)) {
-    if (db->LastErrorCode() == 5 || db->LastErrorCode() == 6)
-      *failure = {db->LastError(), db->LastErrorCode()};
+    const Failure refused{db->LastError(), db->LastErrorCode()};
+    if (refused.Busy()) *failure = refused;
     return nullptr;
   }
-  auto first = std::make_shared<QueryResult>();
-  if (!sorted->ReadPages(0, 0, first.get()) || !sorted->Count()) {
+  if (!sorted->ReadFirstPage()) {
     *failure = sorted->failure_;
     return nullptr;
   }
-  bool more = false;
-  sorted->TakePage(0, {first, 0, 0}, &more);
   return sorted;
+}
+
+bool PagedQuery::ReadFirstPage() {
+  auto first = std::make_shared<QueryResult>();
+  if (!ReadPages(0, 0, first.get())) return false;
+  // The first read names the columns, even of an empty result; a sorted
+  // copy keeps them, as its own are only numbered.
+  if (columns_.isEmpty()) {
+    columns_ = first->columns;
+    for (int i = 0; i < columns_.size() && idColumn_ < 0; ++i)
+      if (columns_[i].compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0) idColumn_ = i;
+  }
+  if (!Count()) return false;
+  bool more = false;
+  TakePage(0, {first, 0, 0}, &more);
+  return true;
 }
 
 PagedQuery PagedQuery::Unread() const {

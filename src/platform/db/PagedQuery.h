@@ -36,8 +36,8 @@ class PagedQuery {
   struct Failure {
     QString error;
     int code = 0;
-    // Another user holds the database (SQLITE_BUSY or SQLITE_LOCKED).
-    bool Busy() const { return code == 5 || code == 6; }
+    // Another user holds the database.
+    bool Busy() const;
   };
 
   // Reads the first page of query (a select with its condition, no order)
@@ -90,6 +90,8 @@ class PagedQuery {
   PagedQuery() = default;
   // The same query with no row read.
   PagedQuery Unread() const;
+  // Reads the first page and counts the rows; false when either fails.
+  bool ReadFirstPage();
   // Pages [firstPage, lastPage] read in one statement with a seam row at
   // each end; false when it fails.
   bool ReadPages(int firstPage, int lastPage, QueryResult* rows);

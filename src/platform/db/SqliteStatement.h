@@ -23,8 +23,8 @@ bool SqliteParses(const QString& sql);
 
 // Binds values to the statement's "?" placeholders, steps it to its end
 // and resets it for another run. Texts bind as UTF-8; null strings, byte
-// arrays and dates bind as NULL, as Qt's drivers do. False with *error on a wrong number of
-// values or a failure.
+// arrays and dates bind as NULL, as Qt's drivers do. False with *error on
+// a wrong number of values or a failure.
 bool RunSqlite(sqlite3* handle, sqlite3_stmt* stmt, const QVariantList& values,
                int* rowsAffected, QString* error);
 
