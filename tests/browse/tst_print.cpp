@@ -151,16 +151,15 @@ void TestPrint::insidePrintArea_data() {
   QTest::newRow("long heading in a narrow column")
       << a4 << QMargins() << 1 << QList<int>{4000, 700, 4000} << 12000
       << QStringList{"Name", "Modified By", "Remark"} << none;
-  // The bill list as the grid sizes it, ID hidden.
-  const QStringList billHeadings{"Bill No.",   "Date",       "Customer",    "Name",
-                                 "Total",      "Remark",     "Created By",  "Created On",
-                                 "Modified By", "Modified On"};
+  // The sample's bill list as the grid sizes it, ID hidden.
   QTest::newRow("portrait bills")
       << a4 << QMargins() << 1
       << QList<int>{-615, 1785, 2085, 1290, 2205, 840, 1110, 1425, 2085, 1470, 2085} << 12000
-      << billHeadings
+      << QStringList{"Bill No.", "Date", "Customer", "Name", "Total", "Remark", "Created By",
+                     "Created On", "Modified By", "Modified On"}
       << QStringList{"SB202403110003", "2024-03-11 11:20:00", "C006", "Fernhill Garden Centre",
                      "190", "", "admin", "2024-03-11 11:26:03", "admin", "2024-03-12 08:45:00"};
+  // Narrower columns and a longer total.
   QTest::newRow("portrait bills with long numbers")
       << a4 << QMargins() << 1
       << QList<int>{-600, 1575, 1860, 1170, 1950, 780, 900, 900, 1860, 900, 1860} << 12000
@@ -203,6 +202,8 @@ void TestPrint::insidePrintArea() {
   QFETCH(int, barWidth);
   QFETCH(QStringList, headings);
   QFETCH(QStringList, record);
+  // The cases are measured in Arial's widths; a wider font stands in where
+  // no font of them is installed, and cuts texts.
   const QString family = QFontInfo(rd::ReportFonts::Text()).family();
   QVERIFY2(rd::ReportFonts::Families().contains(family),
            qPrintable("The report font resolves to " + family + ", not to a font of Arial's " +
@@ -246,7 +247,9 @@ void TestPrint::insidePrintArea() {
 
   // Each heading and value whole, smaller where it must be, never below
   // the smallest size.
-  for (const auto& [name, texts] : {std::pair{"Section2", headings}, std::pair{"Section1", record}}) {
+  const std::pair<const char*, QStringList> sections[] = {{"Section2", headings},
+                                                          {"Section1", record}};
+  for (const auto& [name, texts] : sections) {
     const Printing printing = Print(*report.Sections(name), texts);
     QVERIFY2(printing.faults.isEmpty(), qPrintable(printing.faults.join("; ")));
     QCOMPARE(printing.shrunk, !texts.isEmpty());
