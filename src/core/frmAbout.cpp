@@ -11,9 +11,9 @@
 
 #include "core/ContactAddresses.h"
 #include "core/Globals.h"
+#include "core/OpenAddress.h"
 #include "core/modCommon.h"
 #include "platform/ui/Twips.h"
-#include "platform/ui/Ui.h"
 
 namespace rd {
 namespace {
@@ -97,15 +97,14 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
     const QString mailto = QStringLiteral("mailto:");
-    Ui& ui = Ui::Instance();
     if (watched == Label6)
-      ui.OpenUrl(QString::fromLatin1(Contact::HomePage));
+      OpenAddress(QString::fromLatin1(Contact::HomePage), this);
     else if (watched == Label3)
-      ui.OpenUrl(mailto + QString::fromLatin1(Contact::SalesMail));
+      OpenAddress(mailto + QString::fromLatin1(Contact::SalesMail), this);
     else if (watched == Label4)
-      ui.OpenUrl(mailto + QString::fromLatin1(Contact::SupportMail));
+      OpenAddress(mailto + QString::fromLatin1(Contact::SupportMail), this);
     else if (watched == Label2)
-      ui.OpenUrl(mailto + QString::fromLatin1(Contact::InfoMail));
+      OpenAddress(mailto + QString::fromLatin1(Contact::InfoMail), this);
   }
   return QDialog::eventFilter(watched, e);
 }

@@ -14,6 +14,7 @@
 #include "core/MenuTree.h"
 #include "core/ModalRunner.h"
 #include "core/ModuleWindow.h"
+#include "core/OpenAddress.h"
 #include "core/SystemTables.h"
 #include "core/WindowRegistry.h"
 #include "core/frmAbout.h"
@@ -27,7 +28,6 @@
 #include "core/modSingleTable.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/Twips.h"
-#include "platform/ui/Ui.h"
 #include "platform/widgets/StatusBar.h"
 #include "toolkit/cMenus.h"
 
@@ -170,13 +170,12 @@ void frmMain::m_Menus_Click(int index) {
   if (!m_Menus || index < 1 || index > m_Menus->ItemCount()) return;
   const QString key = m_Menus->ItemKey(index);
   const QString caption = m_Menus->ItemCaption(index);
-  Ui& ui = Ui::Instance();
   if (key == QLatin1String("mnuContents")) {
-    ui.OpenUrl(QString::fromLatin1(Contact::HelpPage));
+    OpenAddress(QString::fromLatin1(Contact::HelpPage), this);
   } else if (key == QLatin1String("mnuSupport") || key == QLatin1String("mnuUpdate")) {
-    ui.OpenUrl(QString::fromLatin1(Contact::HomePage));
+    OpenAddress(QString::fromLatin1(Contact::HomePage), this);
   } else if (key == QLatin1String("mnuFeedback")) {
-    ui.OpenUrl(QStringLiteral("mailto:") + QString::fromLatin1(Contact::SupportMail));
+    OpenAddress(QStringLiteral("mailto:") + QString::fromLatin1(Contact::SupportMail), this);
   } else if (key == QLatin1String("mnuAbout")) {
     frmAbout about(this);
     modal_->Run(&about);

@@ -7,6 +7,7 @@
 #include "BrowseFixture.h"
 #include "browse/GridPrintSource.h"
 #include "browse/PrintData.h"
+#include "browse/ReportFonts.h"
 #include "browse/drSingleTable.h"
 #include "browse/frmPrint.h"
 #include "browse/frmSingleTable.h"
@@ -129,29 +130,69 @@ void TestPrint::insidePrintArea_data() {
   QTest::addColumn<int>("orientation");
   QTest::addColumn<QList<int>>("gridWidths");
   QTest::addColumn<int>("barWidth");
-  // A record printed in the detail boxes: each value must print whole, and
-  // at least one only at a smaller size.
+  // Headings of the printed columns ("Head 1" and on when empty) and a
+  // record printed in the detail boxes: each must print whole, and where
+  // given at least one only at a smaller size.
+  QTest::addColumn<QStringList>("headings");
   QTest::addColumn<QStringList>("record");
   const QSize a4(11906, 16838);
   const QList<int> bills{1200, 1500, 2400, 1100, 1100, 1300, 1500, 1500};
-  QTest::newRow("portrait") << a4 << QMargins() << 1 << bills << 12000 << QStringList();
-  QTest::newRow("landscape") << a4 << QMargins() << 2 << bills << 12000 << QStringList();
+  const QStringList none;
+  QTest::newRow("portrait") << a4 << QMargins() << 1 << bills << 12000 << none << none;
+  QTest::newRow("landscape") << a4 << QMargins() << 2 << bills << 12000 << none << none;
   QTest::newRow("default lies as the paper")
-      << QSize(16838, 11906) << QMargins() << 0 << bills << 12000 << QStringList();
-  QTest::newRow("narrow grid") << a4 << QMargins() << 1 << QList<int>{300, 400} << 2000
-                               << QStringList();
-  QTest::newRow("wide grid") << a4 << QMargins() << 2 << QList<int>(45, 1500) << 60000
-                             << QStringList();
+      << QSize(16838, 11906) << QMargins() << 0 << bills << 12000 << none << none;
+  QTest::newRow("narrow grid") << a4 << QMargins() << 1 << QList<int>{300, 400} << 2000 << none
+                               << none;
+  QTest::newRow("wide grid") << a4 << QMargins() << 2 << QList<int>(45, 1500) << 60000 << none
+                             << none;
   QTest::newRow("printer edges wider than the margin")
-      << a4 << QMargins(1000, 900, 1200, 1100) << 2 << bills << 12000 << QStringList();
-  // The bill list as the grid sizes it, ID hidden.
+      << a4 << QMargins(1000, 900, 1200, 1100) << 2 << bills << 12000 << none << none;
+  QTest::newRow("long heading in a narrow column")
+      << a4 << QMargins() << 1 << QList<int>{4000, 700, 4000} << 12000
+      << QStringList{"Name", "Modified By", "Remark"} << none;
+  // The sample's bill list as the grid sizes it, ID hidden.
+  QTest::newRow("portrait bills")
+      << a4 << QMargins() << 1
+      << QList<int>{-615, 1785, 2085, 1290, 2205, 840, 1110, 1425, 2085, 1470, 2085} << 12000
+      << QStringList{"Bill No.", "Date", "Customer", "Name", "Total", "Remark", "Created By",
+                     "Created On", "Modified By", "Modified On"}
+      << QStringList{"SB202403110003", "2024-03-11 11:20:00", "C006", "Fernhill Garden Centre",
+                     "190", "", "admin", "2024-03-11 11:26:03", "admin", "2024-03-12 08:45:00"};
+  // Narrower columns and a longer total.
   QTest::newRow("portrait bills with long numbers")
       << a4 << QMargins() << 1
       << QList<int>{-600, 1575, 1860, 1170, 1950, 780, 900, 900, 1860, 900, 1860} << 12000
+      << none
       << QStringList{"SB202401150001", "2024-01-15 09:30:00", "C001", "Fernhill Garden Centre",
                      "2572.45", "Urgent", "admin", "2024-01-15 09:34:12", "admin",
                      "2024-03-12 08:45:00"};
 }
+
+namespace {
+// How a section's controls print texts: what is not whole or below the
+// smallest size, and whether one prints only smaller than its control's size.
+struct Printing {
+  QStringList faults;
+  bool shrunk = false;
+};
+
+Printing Print(const rd::ReportSection& section, const QStringList& texts) {
+  const int smallest = qRound(rd::ReportText::kSmallestPoints * 20);
+  Printing printing;
+  for (int j = 1; j <= texts.size(); ++j) {
+    const ReportControl& c = *section.Controls(j);
+    const rd::ReportText::Fitted fitted = rd::ReportText::Fit(c, texts[j - 1]);
+    if (!c.Visible || fitted.text != texts[j - 1] || fitted.font.pixelSize() < smallest)
+      printing.faults << QString("%1 \"%2\" prints \"%3\" at %4 twips")
+                             .arg(c.Name, texts[j - 1], fitted.text)
+                             .arg(fitted.font.pixelSize());
+    printing.shrunk = printing.shrunk ||
+                      fitted.font.pixelSize() < rd::ReportText::InTwips(c.Font).pixelSize();
+  }
+  return printing;
+}
+}  // namespace
 
 void TestPrint::insidePrintArea() {
   QFETCH(QSize, page);
@@ -159,10 +200,19 @@ void TestPrint::insidePrintArea() {
   QFETCH(int, orientation);
   QFETCH(QList<int>, gridWidths);
   QFETCH(int, barWidth);
+  QFETCH(QStringList, headings);
   QFETCH(QStringList, record);
+  // The cases are measured in Arial's widths; a wider font stands in where
+  // no font of them is installed, and cuts texts.
+  const QString family = QFontInfo(rd::ReportFonts::Text()).family();
+  QVERIFY2(rd::ReportFonts::Families().contains(family),
+           qPrintable("The report font resolves to " + family + ", not to a font of Arial's " +
+                      "widths: install fonts-liberation2 (Liberation Sans)"));
   Database db;
   rd::drSingleTable report;
   rd::GridPrintSource source = Columns(gridWidths);
+  for (int i = 0, j = 0; i < int(source.columns.size()) && j < headings.size(); ++i)
+    if (!source.columns[i].hidden) source.columns[i].caption = headings[j++];
   // Panels far narrower than their texts.
   source.panels = {{"Records: 1234", barWidth - 400},
                    {"Total sales: 657.30", 200},
@@ -195,20 +245,15 @@ void TestPrint::insidePrintArea() {
     }
   }
 
-  // Each value whole, smaller where it must be, never below the smallest size.
-  rd::ReportSection* detail = report.Sections("Section1");
-  const int ownSize = rd::ReportText::InTwips(detail->Controls(1)->Font).pixelSize();
-  const int smallest = qRound(rd::ReportText::kSmallestPoints * 20);
-  bool shrunk = false;
-  for (int j = 1; j <= record.size(); ++j) {
-    const ReportControl& box = *detail->Controls(j);
-    QVERIFY(box.Visible);
-    const rd::ReportText::Fitted fitted = rd::ReportText::Fit(box, record[j - 1]);
-    QCOMPARE(fitted.text, record[j - 1]);
-    QVERIFY(fitted.font.pixelSize() >= smallest);
-    shrunk = shrunk || fitted.font.pixelSize() < ownSize;
+  // Each heading and value whole, smaller where it must be, never below
+  // the smallest size.
+  const std::pair<const char*, QStringList> sections[] = {{"Section2", headings},
+                                                          {"Section1", record}};
+  for (const auto& [name, texts] : sections) {
+    const Printing printing = Print(*report.Sections(name), texts);
+    QVERIFY2(printing.faults.isEmpty(), qPrintable(printing.faults.join("; ")));
+    QCOMPARE(printing.shrunk, !texts.isEmpty());
   }
-  QCOMPARE(shrunk, !record.isEmpty());
 }
 
 void TestPrint::atMostFiftyColumns() {

@@ -302,18 +302,32 @@ class TestMainWindow : public QObject {
   void helpAddresses_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("url");
-    QTest::newRow("contents") << "mnuContents" << "https://recorddesk.example/help/";
-    QTest::newRow("support") << "mnuSupport" << "https://recorddesk.example/";
-    QTest::newRow("feedback") << "mnuFeedback" << "mailto:support@recorddesk.example";
-    QTest::newRow("update") << "mnuUpdate" << "https://recorddesk.example/";
+    QTest::addColumn<bool>("opens");  // whether a program here opens the address
+    QTest::newRow("contents") << "mnuContents" << "https://recorddesk.example/help/" << true;
+    QTest::newRow("support") << "mnuSupport" << "https://recorddesk.example/" << true;
+    QTest::newRow("feedback") << "mnuFeedback" << "mailto:support@recorddesk.example" << true;
+    QTest::newRow("update") << "mnuUpdate" << "https://recorddesk.example/" << true;
+    QTest::newRow("contents, no browser")
+        << "mnuContents" << "https://recorddesk.example/help/" << false;
+    QTest::newRow("feedback, no mail program")
+        << "mnuFeedback" << "mailto:support@recorddesk.example" << false;
   }
   void helpAddresses() {
     QFETCH(QString, key);
     QFETCH(QString, url);
+    QFETCH(bool, opens);
+    ui_->opensUrls = opens;
     std::unique_ptr<frmMain> w(openMain());
     click(w.get(), key);
     QCOMPARE(ui_->urls, QStringList({url}));
     QVERIFY(shown_.isEmpty());
+    // Where nothing opens it, the user is told, with the address to open.
+    QCOMPARE(ui_->boxes.size(), opens ? 0 : 1);
+    if (opens) return;
+    QCOMPARE(ui_->boxes[0].icon, MsgIcon::Exclamation);
+    QCOMPARE(ui_->boxes[0].text,
+             url + " could not be opened: there is no web browser (or, for a mail address, no mail "
+                   "program) to open it. Open the address yourself.");
   }
 
   void tools_data() {

@@ -25,7 +25,7 @@ QString ScriptedUi::GetSaveFileName(const QString&, const QString&, const QStrin
 
 bool ScriptedUi::OpenUrl(const QString& url) {
   urls << url;
-  return true;
+  return opensUrls;
 }
 
 QString ScriptedUi::InputBox(const QString& prompt, const QString&, QWidget*) {

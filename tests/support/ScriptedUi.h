@@ -29,6 +29,7 @@ class ScriptedUi : public rd::Ui {
   QList<rd::MsgResult> answers;  // taken in order; Ok (or Cancel) when empty
   QStringList files;             // answers of the file dialogs, in order
   QStringList urls;              // addresses asked to open
+  bool opensUrls = true;         // false: no program here opens an address
   QStringList inputs;            // answers of the input boxes, in order; "" when empty
   QStringList prompts;           // prompts of the input boxes shown
   QStringList texts() const;

@@ -30,8 +30,7 @@ ReportText::Fitted ReportText::Fit(const ReportControl& c, const QString& text,
   const int width = TextArea(c).width();
   const double ownSize = PointsOf(c.Font);
   const double ownAscent = MetricsOn(InTwips(c.Font), device).ascent();
-  // Labels keep their size; only a text box's value may shrink.
-  const double smallest = c.kind == ReportControl::TextBox ? kSmallestPoints : ownSize;
+  const double smallest = std::min(kSmallestPoints, ownSize);
   QFont sized(c.Font);
   for (double points = ownSize;; points -= kPointStep) {
     sized.setPointSizeF(points);

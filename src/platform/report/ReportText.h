@@ -17,15 +17,15 @@ class ReportText {
   // never touch.
   static constexpr int kGap = 90;
 
-  // The smallest size a text box's value shrinks to before it is cut.
+  // The smallest size a text shrinks to before it is cut.
   static constexpr double kSmallestPoints = 6.0;
 
   // The font with its size in twips, so that it scales with the painter.
   static QFont InTwips(const QFont& font);
-  // What a control prints and in which font (in twips): a value of a text
-  // box too wide for its area at the control's size is printed smaller,
-  // down to kSmallestPoints; what is still too wide (and any label too
-  // wide) is cut, with "…". Measured as on device (null: the screen).
+  // What a control prints and in which font (in twips): a caption or value
+  // too wide for its area at the control's size is printed smaller, down to
+  // kSmallestPoints; what is still too wide is cut, with "…". Measured as
+  // on device (null: the screen).
   struct Fitted {
     QFont font;
     QString text;
