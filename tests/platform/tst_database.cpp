@@ -18,6 +18,7 @@ class TestDatabase : public QObject {
   QTemporaryDir dir_;
   std::unique_ptr<Connection> db_;
   QString path_;
+  int files_ = 0;
   const bool odbc_;
 
  public:
@@ -34,7 +35,8 @@ class TestDatabase : public QObject {
 
  private slots:
   void init() {
-    path_ = dir_.filePath(QString("t%1.db").arg(QDateTime::currentMSecsSinceEpoch()));
+    // A file of its own per test: two tests can start within one millisecond.
+    path_ = dir_.filePath(QString("t%1.db").arg(++files_));
     const QString& path = path_;
     QString error;
     QVERIFY2(rd::CreateSqliteDatabase(path,
