@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "core/MasterDetailEditor.h"
 #include "core/ModalRunner.h"
+#include "core/ModuleRelation.h"
 #include "core/WindowRegistry.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
@@ -52,6 +53,15 @@ void frmMultiTable::SetMembers(MasterDetailEditor& editor, int editMode, int row
   editor.SetRsName2(RsName2());
   editor.SetRelation(Relation());
   if (row > 0) editor.SetID(row);
+}
+
+bool frmMultiTable::InitControl() {
+  if (!ModuleRelation::Parse(Relation())) {
+    Warn(ModuleRelation::RefusalText(windowTitle().isEmpty() ? ModuleName() : windowTitle(),
+                                     Relation()));
+    return false;
+  }
+  return BrowseWindow::InitControl();
 }
 
 bool frmMultiTable::AddData() { return OpenEditor(0, 0, kAddCaption); }
@@ -114,13 +124,13 @@ void frmMultiTable::vsData_DblClick() {
 bool frmMultiTable::CheckDelete() {
   // Master field "=" detail field; without both nothing may be deleted,
   // or details would stay behind or the wrong ones go.
-  const QStringList parts = Relation().split(QLatin1Char('='));
-  const QString masterField = parts.value(0).trimmed();
-  detailField_ = parts.value(1).trimmed();
-  if (parts.size() < 2 || masterField.isEmpty() || detailField_.isEmpty()) {
+  const std::optional<ModuleRelation> link = ModuleRelation::Parse(Relation());
+  if (!link) {
     Warn(ReplaceParams(GetLangString(1202), {Relation()}));
     return false;
   }
+  const QString masterField = link->masterField;
+  detailField_ = link->detailField;
   masterColumn_ = 0;
   for (int i = 1; i < vsData()->Cols(); ++i)
     if (vsData()->ColKey(i).compare(masterField, Qt::CaseInsensitive) == 0) masterColumn_ = i;

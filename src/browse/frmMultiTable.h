@@ -16,6 +16,8 @@ class frmMultiTable : public BrowseWindow {
   explicit frmMultiTable(QWidget* parent = nullptr);
   ~frmMultiTable() override;
 
+  // Refuses, after one message, a relation that is not two column names.
+  bool InitControl() override;
   bool ModifyData() override;
 
  public slots:

@@ -7,6 +7,7 @@
 #include "core/frmMain.h"
 #include "core/modCommon.h"
 #include "core/modUser.h"
+#include "platform/widgets/WindowActivation.h"
 
 namespace rd {
 
@@ -41,7 +42,7 @@ void frmChangeUser::cmdOK_Click() {
   UserInfo = std::make_unique<clsUserInfo>();
   SetLoginUser(user);
   finished_ = true;
-  (new frmMain)->showMaximized();
+  WindowActivation::ShowMaximized(new frmMain);
   accept();
 }
 

@@ -40,9 +40,20 @@ const QSet<QString>& ServerKeywords() {
 }  // namespace
 
 bool Takes(const QString& name, Place place, bool sqlServer) {
-  if (sqlServer) return !ServerKeywords().contains(name.toLower());
-  return SqliteParses(place == Place::Table ? "CREATE TABLE " + name + "(x int)"
-                                            : "CREATE TABLE x(" + name + " int)");
+  if (sqlServer) {
+    const QString word = place == Place::Type ? name.section(QLatin1Char('('), 0, 0) : name;
+    return !ServerKeywords().contains(word.trimmed().toLower());
+  }
+  switch (place) {
+    case Place::Table:
+      return SqliteParses("CREATE TABLE " + name + "(x int)");
+    case Place::Column:
+      return SqliteParses("CREATE TABLE x(" + name + " int)");
+    case Place::Type:
+      // A cast, not a column: there a constraint word ("unique", "not") parses too.
+      return SqliteParses("SELECT CAST(1 AS " + name + ")");
+  }
+  return false;
 }
 
 bool IsSystemTable(const QString& name) {

@@ -3,6 +3,7 @@
 #include "core/Globals.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
+#include "designer/BareNames.h"
 #include "designer/TableDdl.h"
 
 namespace rd::DesignedTables {
@@ -57,7 +58,7 @@ bool RunAll(const QStringList& statements, QString* error) {
 bool DeleteWithTable(const QString& tableName, QString* error) {
   const QString deleteDesign = "delete from tbltable where tablename='" + SqlStr(tableName) + "'";
   const QString name = tableName.trimmed();
-  if (!TableExists(name)) return ExecuteSQL(deleteDesign, error);
+  if (BareNames::IsSystemTable(name) || !TableExists(name)) return ExecuteSQL(deleteDesign, error);
   return RunAll({"drop table " + name, deleteDesign}, error);
 }
 

@@ -20,7 +20,8 @@ bool TableExists(const QString& tableName);
 
 // Deletes the design of the table and, when the table exists, drops it in
 // the same transaction: on a failure both stay, with the database's error
-// in *error. Nothing is shown.
+// in *error. A system table or one of SQLite's own is never dropped: only
+// its design goes. Nothing is shown.
 bool DeleteWithTable(const QString& tableName, QString* error);
 
 // Drops the old table (when there is one) and runs the create statement

@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include "core/Globals.h"
+#include "core/ModuleRelation.h"
 #include "core/modDatabase.h"
 #include "platform/db/Connection.h"
 #include "platform/db/QueryResult.h"
@@ -74,6 +75,8 @@ bool ParentIsBelow(const QString& parent, const QStringList& moduleIds,
 ModuleStore::Refusal ModuleStore::Check(const ModuleDefinition& module, const QString& loadedId,
                                         QString* error) {
   if (module.id.trimmed().isEmpty()) return Refusal::EmptyId;
+  if (!module.relation.trimmed().isEmpty() && !ModuleRelation::Parse(module.relation))
+    return Refusal::BadRelation;
   Recordset rs;
   if (!DbConnection || !rs.Open(QStringLiteral("select ID,Parent from tblMenu"), *DbConnection)) {
     if (error) *error = DbConnection ? rs.LastError() : QString();

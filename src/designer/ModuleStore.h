@@ -9,11 +9,12 @@ namespace rd {
 // tblToolbar rows. A module is always written whole in one transaction.
 class ModuleStore {
  public:
-  enum class Refusal { None, EmptyId, IdInUse, Cycle, Unreadable };
+  enum class Refusal { None, EmptyId, BadRelation, IdInUse, Cycle, Unreadable };
 
-  // Why the module may not be saved: an empty ID, an ID another menu item
-  // has (case ignored), or a parent that is the module itself or lies
-  // below it. loadedId is the ID the module was loaded under, empty for a
+  // Why the module may not be saved: an empty ID, a relation that is
+  // neither blank nor two column names, an ID another menu item has (case
+  // ignored), or a parent that is the module itself or lies below it.
+  // loadedId is the ID the module was loaded under, empty for a
   // new one. Unreadable, with the error, when tblMenu could not be read.
   static Refusal Check(const ModuleDefinition& module, const QString& loadedId, QString* error);
 

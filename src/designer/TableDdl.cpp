@@ -149,7 +149,8 @@ TableDdl::Result TableDdl::Create(const std::vector<DesignedColumn>& columns,
     if (!IsPlainName(c.name)) return Refused(kBadName, c.name, c.name);
     if (!BareNames::Takes(c.name, Place::Column, server))
       return Refused(kReservedName, c.name, c.name);
-    if (!IsTypeName(c.type, server)) return Refused(kBadType, c.name, c.type);
+    if (!IsTypeName(c.type, server) || !BareNames::Takes(c.type, Place::Type, server))
+      return Refused(kBadType, c.name, c.type);
     if (IsVarchar(c.type) && !IsVarcharLength(c.length, server))
       return Refused(kNoLength, c.name, c.length);
     if (DefaultBreaksOut(c.defaultValue)) return Refused(kBadDefault, c.name, c.defaultValue);

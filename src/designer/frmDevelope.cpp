@@ -11,6 +11,7 @@
 #include "core/WindowRegistry.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
+#include "designer/BareNames.h"
 #include "designer/DesignedTables.h"
 #include "designer/TableDdl.h"
 #include "designer/frmField.h"
@@ -34,6 +35,7 @@ constexpr int kDeleteQuestion = 1023;
 constexpr int kReplaceQuestion = 1071;
 constexpr int kCreated = 1072;
 constexpr int kNotCreated = 1073;
+constexpr int kSystemTableKept = 1285;
 constexpr int kWidth = 9600;
 constexpr int kHeight = 6600;
 
@@ -325,7 +327,12 @@ void frmDevelope::mnuDeleteRs_Click() {
 }
 
 void frmDevelope::mnuDropTable_Click() {
-  DeleteSelected(DesignedTables::DeleteWithTable);
+  DeleteSelected([this](const QString& name, QString* error) {
+    if (!DesignedTables::DeleteWithTable(name, error)) return false;
+    if (BareNames::IsSystemTable(name.trimmed()))
+      Say(ReplaceParams(GetLangString(kSystemTableKept), {name.trimmed()}), MsgIcon::Information);
+    return true;
+  });
 }
 
 void frmDevelope::mnuCreateTable_Click() {

@@ -12,6 +12,7 @@
 
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
+#include "designer/BareNames.h"
 #include "designer/QueryLists.h"
 #include "designer/frmField.h"
 #include "platform/ui/Ui.h"
@@ -22,6 +23,7 @@ namespace rd {
 namespace {
 constexpr int kNamePrompt = 1069;
 constexpr int kNameMissing = 1070;
+constexpr int kSystemTable = 1247;
 constexpr int kRowGone = 1216;
 constexpr const char* kAuditColumns[] = {"CreatedBy", "CreationDate", "ModifiedBy",
                                          "ModifiedDate"};
@@ -149,7 +151,9 @@ QString frmFieldEdit::TableNameToUse() {
   const QString name =
       Ui::Instance().InputBox(GetLangString(kNamePrompt), windowTitle(), this).trimmed();
   if (name.isEmpty()) Warn(GetLangString(kNameMissing));
-  return name;
+  if (!BareNames::IsSystemTable(name)) return name;
+  Warn(ReplaceParams(GetLangString(kSystemTable), {name}));
+  return QString();
 }
 
 bool frmFieldEdit::SaveData() {

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "core/ModuleRelation.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "designer/ModuleStore.h"
@@ -221,13 +222,16 @@ bool frmModuleEdit::SaveData() {
     case ModuleStore::Refusal::None:
       break;
     case ModuleStore::Refusal::EmptyId:
-      Refuse(kEmptyId, {}, txtID_);
+      Refuse(GetLangString(kEmptyId), txtID_);
+      return false;
+    case ModuleStore::Refusal::BadRelation:
+      Refuse(ModuleRelation::RefusalText(m.id, m.relation), txtRelation_);
       return false;
     case ModuleStore::Refusal::IdInUse:
-      Refuse(kIdInUse, {m.id}, txtID_);
+      Refuse(ReplaceParams(GetLangString(kIdInUse), {m.id}), txtID_);
       return false;
     case ModuleStore::Refusal::Cycle:
-      Refuse(kCycle, {m.id, m.parent}, cboParent_);
+      Refuse(ReplaceParams(GetLangString(kCycle), {m.id, m.parent}), cboParent_);
       return false;
     case ModuleStore::Refusal::Unreadable:
       MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
@@ -238,9 +242,8 @@ bool frmModuleEdit::SaveData() {
   return false;
 }
 
-void frmModuleEdit::Refuse(int textKey, const QStringList& params, QWidget* field) {
-  MsgBox(ReplaceParams(GetLangString(textKey), params), MsgIcon::Exclamation, MsgButtons::OkOnly,
-         windowTitle(), this);
+void frmModuleEdit::Refuse(const QString& text, QWidget* field) {
+  MsgBox(text, MsgIcon::Exclamation, MsgButtons::OkOnly, windowTitle(), this);
   field->setFocus();
 }
 

@@ -66,7 +66,7 @@ class frmModuleEdit : public QDialog {
   ModuleDefinition Definition() const;
   // Saves; false, with one message shown, when nothing was written.
   bool SaveData();
-  void Refuse(int textKey, const QStringList& params, QWidget* field);
+  void Refuse(const QString& text, QWidget* field);
 
   QLineEdit* txtID_;
   QLineEdit* txtMenuIndex_;

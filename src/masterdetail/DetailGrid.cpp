@@ -1,6 +1,7 @@
 #include "masterdetail/DetailGrid.h"
 
 #include "browse/RecordSource.h"
+#include "core/ModuleRelation.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 #include "platform/db/Recordset.h"
@@ -43,20 +44,10 @@ bool DetailGrid::Refresh(FlexGrid& grid, const QString& rsName, const QString& f
   return opened;
 }
 
-bool DetailGrid::SplitRelation(const QString& relation, QString* masterField,
-                               QString* detailField) {
-  const int eq = relation.indexOf(QLatin1Char('='));
-  if (eq < 0) return false;
-  if (masterField) *masterField = relation.left(eq).trimmed();
-  if (detailField) *detailField = relation.mid(eq + 1).trimmed();
-  return true;
-}
-
 QString DetailGrid::RelationFilter(const QString& relation, const QString& masterValue) {
-  QString detailField;
-  if (!SplitRelation(relation, nullptr, &detailField) || detailField.isEmpty())
-    return QStringLiteral("1=0");
-  return detailField + '=' + SqlLiteral(masterValue);
+  const std::optional<ModuleRelation> link = ModuleRelation::Parse(relation);
+  if (!link) return QStringLiteral("1=0");
+  return link->detailField + '=' + SqlLiteral(masterValue);
 }
 
 }  // namespace rd

@@ -23,11 +23,8 @@ class DetailGrid {
 
   // The condition that links the detail rows to a master value: the
   // relation's detail field equal to the value, quotes doubled; "1=0"
-  // (no rows) when the relation holds no "=".
+  // (no rows) when the relation is not two column names.
   static QString RelationFilter(const QString& relation, const QString& masterValue);
-  // The master and the detail field of a relation (trimmed); false when
-  // it holds no "=".
-  static bool SplitRelation(const QString& relation, QString* masterField, QString* detailField);
 };
 
 }  // namespace rd

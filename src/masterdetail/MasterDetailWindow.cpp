@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <exception>
 
+#include "core/ModuleRelation.h"
 #include "expressions/modExpressions.h"
 #include "masterdetail/DetailGrid.h"
 #include "platform/ui/Twips.h"
@@ -40,6 +41,10 @@ MasterDetailWindow::MasterDetailWindow(QWidget* parent)
 MasterDetailWindow::~MasterDetailWindow() = default;
 
 bool MasterDetailWindow::Load() {
+  if (!ModuleRelation::Parse(relation_)) {
+    showError(ModuleRelation::RefusalText(ModuleName(), relation_));
+    return false;
+  }
   try {
     unloadFields(*fields_);
     return ModuleEditorWindow::Load();
@@ -63,9 +68,9 @@ std::optional<int> MasterDetailWindow::BuildMasterArea(const QString& mode, bool
 }
 
 QString MasterDetailWindow::MasterRelationValue() const {
-  QString masterField;
-  if (!DetailGrid::SplitRelation(relation_, &masterField, nullptr)) return QString();
-  const FieldDef* field = fields_->FindField(masterField);
+  const std::optional<ModuleRelation> link = ModuleRelation::Parse(relation_);
+  if (!link) return QString();
+  const FieldDef* field = fields_->FindField(link->masterField);
   return field ? fields_->Value(*field) : QString();
 }
 

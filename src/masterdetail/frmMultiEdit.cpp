@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "core/Globals.h"
+#include "core/ModuleRelation.h"
 #include "core/ModuleWindow.h"
 #include "core/WindowRegistry.h"
 #include "core/modCommon.h"
@@ -86,9 +87,10 @@ void frmMultiEdit::GridCalculate() {
 }
 
 bool frmMultiEdit::linksMasterField(QString* masterField, QString* detailField) const {
-  if (!DetailGrid::SplitRelation(relation_, masterField, detailField) || masterField->isEmpty() ||
-      detailField->isEmpty())
-    return false;
+  const std::optional<ModuleRelation> link = ModuleRelation::Parse(relation_);
+  if (!link) return false;
+  *masterField = link->masterField;
+  *detailField = link->detailField;
   // A new master linked by its ID takes the ID the database gives it.
   if (editMode_ == 0 && masterField->compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0)
     return true;

@@ -115,6 +115,7 @@ class TestMultiTable : public QObject {
   void failedDeleteLeavesEveryRecordWhole();
   void relationIsCheckedBeforeAnyStatement_data();
   void relationIsCheckedBeforeAnyStatement();
+  void windowWithoutTwoColumnNamesDoesNotOpen();
   void editorGetsItsMembersInOrder();
   void viewerIsModelessAndReused();
   void unregisteredEditorsDoNothing();
@@ -283,6 +284,8 @@ void TestMultiTable::relationIsCheckedBeforeAnyStatement_data() {
   QTest::newRow("no detail field") << "BillNo=" << QList<int>{1} << "relation \"BillNo=\"";
   QTest::newRow("master field not a column") << "Code=BillNo" << QList<int>{1}
       << "master field \"Code\"";
+  QTest::newRow("SQL in the relation") << "BillNo=BillNo or 1=1 or BillNo" << QList<int>{1}
+      << "relation \"BillNo=BillNo or 1=1 or BillNo\"";
   QTest::newRow("case and blanks do not matter") << " billno = BillNo" << QList<int>{1} << "";
 }
 
@@ -305,6 +308,21 @@ void TestMultiTable::relationIsCheckedBeforeAnyStatement() {
   QVERIFY2(db.Ui().boxes[1].text.contains(refusal), qPrintable(db.Ui().boxes[1].text));
   QCOMPARE(StoredBills(), (QStringList{kBill1, kBill2, kBill3}));
   QCOMPARE(StoredLines(), 9);
+}
+
+void TestMultiTable::windowWithoutTwoColumnNamesDoesNotOpen() {
+  Database db;
+  rd::frmMultiTable w;
+  w.SetModuleName("SalesBills");
+  w.SetRsName("SalesBill");
+  w.SetRsName2("SalesBillLine");
+  w.SetRelation("BillNo=BillNo or 1=1 or BillNo");
+  w.setWindowTitle("Sales Bills");
+  QVERIFY(!w.InitControl());
+  QCOMPARE(db.Ui().texts(),
+           QStringList{"The relation \"BillNo=BillNo or 1=1 or BillNo\" of the module Sales Bills is "
+                       "not two column names joined by \"=\": the master's column, then the "
+                       "detail's column, such as BillNo=BillNo."});
 }
 
 void TestMultiTable::editorGetsItsMembersInOrder() {

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "CoreFixture.h"
 #include "core/frmChangePwd.h"
@@ -292,6 +293,9 @@ class TestCoreLogin : public QObject {
     QVERIFY(frmMain::Current() && frmMain::Current()->isVisible());
     QCOMPARE(frmMain::Current()->UserNamePanel()->text(), QString("User: dave"));
     QVERIFY(CheckUser("dave", ""));
+    // As at start-up, the new main window fills the screen.
+    QWidget* main = frmMain::Current();
+    QTRY_COMPARE(main->frameGeometry().size(), main->screen()->availableGeometry().size());
   }
 
   void changeUserRefusals_data() {

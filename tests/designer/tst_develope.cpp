@@ -88,6 +88,8 @@ class DevelopeTest : public QObject {
   void createTable_data();
   void createTable();
   void systemTablesAreNeverReplaced();
+  void systemTablesAreNeverDropped_data();
+  void systemTablesAreNeverDropped();
   void editorsAreOpenedByClassName();
   void tableStructureWindows();
 };
@@ -250,6 +252,10 @@ void DevelopeTest::createTable_data() {
       << QStringList{"ID:int::KA:", "select:varchar:20::"} << true << ok << "ID,Old" << 2
       << "The table could not be created.\n\nThe name \"select\" is a word the database reserves "
          "and cannot be used for a table or a column. Choose another name.";
+  QTest::newRow("a keyword as a type refused before anything runs")
+      << QStringList{"ID:int::KA:", "Code:primary:::"} << true << ok << "ID,Old" << 2
+      << "The table could not be created.\n\nThe type \"primary\" of the column Code is not a "
+         "type name.";
   QTest::newRow("a word SQLite takes as a name")
       << QStringList{"Key:varchar:20:K:", "First:int::E:"} << false << ok << "Key,First" << 0
       << "The table has been created.";
@@ -300,6 +306,40 @@ void DevelopeTest::systemTablesAreNeverReplaced() {
                        "the table."});
   QCOMPARE(db.Column("select UserName from tblUser"), users);
   QVERIFY(db.Column("select name from pragma_table_info('tblUser')").contains("UserName"));
+}
+
+void DevelopeTest::systemTablesAreNeverDropped_data() {
+  QTest::addColumn<QString>("design");
+  QTest::addColumn<QString>("table");  // as the database names it
+  QTest::newRow("menus") << "tblMenu" << "tblMenu";
+  QTest::newRow("users, other case") << "TBLUSER" << "tblUser";
+  QTest::newRow("SQLite's counters") << "sqlite_sequence" << "sqlite_sequence";
+  QTest::newRow("SQLite's statistics, mixed case") << "Sqlite_Stat1" << "sqlite_stat1";
+}
+
+void DevelopeTest::systemTablesAreNeverDropped() {
+  QFETCH(QString, design);
+  QFETCH(QString, table);
+  DesignerDatabase db;
+  db.Exec("analyze");
+  db.Design(design, {"ID:int::KA:", "Note:varchar:20:E:"});
+  const QString dump = "select * from " + table;
+  const QStringList rows = db.Column(dump);
+  QVERIFY(!rows.isEmpty());
+  Develope w;
+  Choose(w, "Table");
+  Select(*w.lvDetail(), {design});
+  w.mnuDropTable_Click();
+
+  QCOMPARE(db.Ui().texts(),
+           (QStringList{"Delete the selected records?",
+                        QString("The design of %1 was deleted. The table %1 itself belongs to the "
+                                "program's own tables or to the database and was kept with its "
+                                "data.").arg(design)}));
+  QCOMPARE(db.Column(dump), rows);
+  QCOMPARE(db.Column("select count(*) from tblTable where TableName=" + rd::SqlLiteral(design)),
+           QStringList{"0"});
+  QCOMPARE(RowOf(*w.lvDetail(), design), -1);
 }
 
 void DevelopeTest::editorsAreOpenedByClassName() {

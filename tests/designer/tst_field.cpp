@@ -86,6 +86,15 @@ void FieldTest::newTableNamedAtFirstSave() {
     QCOMPARE(e.result(), int(QDialog::Rejected));
     QCOMPARE(db.Column("select count(*) from tblTable"), rowsBefore);
 
+    // Nor for one of the program's tables.
+    db.Ui().boxes.clear();
+    db.Ui().inputs = {"TblMenu"};
+    e.cmdSave()->click();
+    QCOMPARE(db.Ui().texts(), QStringList{"The name TblMenu belongs to the program's own tables "
+                                          "or to the database itself. Choose another name for "
+                                          "the table."});
+    QCOMPARE(db.Column("select count(*) from tblTable"), rowsBefore);
+
     db.Ui().inputs = {"  Supplier "};
     e.cmdAdd()->click();
     QCOMPARE(w->TableName(), QString("Supplier"));
@@ -99,7 +108,7 @@ void FieldTest::newTableNamedAtFirstSave() {
     e.txtFieldName()->setEditText(" Code ");
     e.txtLength()->clear();
     e.cmdSave()->click();
-    QCOMPARE(db.Ui().prompts.size(), 2);
+    QCOMPARE(db.Ui().prompts.size(), 3);
     QCOMPARE(e.result(), int(QDialog::Accepted));
   };
   Click(*w, "Add");

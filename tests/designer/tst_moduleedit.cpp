@@ -174,6 +174,8 @@ class ModuleEditTest : public QObject {
   void changedIdTakesItsToolbarRows();
   void refusals_data();
   void refusals();
+  void relationMustBeTwoColumnNames_data();
+  void relationMustBeTwoColumnNames();
   void failedSaveKeepsOldRowsAndWindow();
   void openedByTheDevelopmentWindow();
 };
@@ -428,6 +430,43 @@ void ModuleEditTest::refusals() {
     return;
   }
   QCOMPARE(db.Ui().texts(), QStringList{message});
+  QCOMPARE(db.Ui().boxes[0].icon, rd::MsgIcon::Exclamation);
+  QCOMPARE(db.Dump(), before);
+}
+
+void ModuleEditTest::relationMustBeTwoColumnNames_data() {
+  QTest::addColumn<QString>("relation");
+  QTest::addColumn<bool>("saved");
+  QTest::newRow("SQL in it") << "BillNo=BillNo or 1=1 or BillNo" << false;
+  QTest::newRow("statement after it") << "BillNo=BillNo;delete from SalesBillLine" << false;
+  QTest::newRow("no equals sign") << "BillNo" << false;
+  QTest::newRow("no master field") << "=BillNo" << false;
+  QTest::newRow("blank inside a name") << "Bill No=BillNo" << false;
+  QTest::newRow("quoted name") << "BillNo=[BillNo]" << false;
+  QTest::newRow("two names, blanks around") << " billno = BillNo " << true;
+  QTest::newRow("blank: no relation") << "" << true;
+}
+
+void ModuleEditTest::relationMustBeTwoColumnNames() {
+  QFETCH(QString, relation);
+  QFETCH(bool, saved);
+  ModuleDatabase db;
+  const QStringList before = db.Dump();
+  Develope dev;
+  auto edit = Open(dev, "SalesBills");
+  edit->txtRelation()->setText(relation);
+  QCOMPARE(Saved(*edit), saved);
+  if (saved) {
+    QCOMPARE(db.Ui().boxes.size(), 0);
+    QCOMPARE(db.Column("select coalesce(Relation, '') from tblMenu where ID='SalesBills'"),
+             QStringList{relation.trimmed()});
+    return;
+  }
+  QCOMPARE(db.Ui().texts(),
+           QStringList{QString("The relation \"%1\" of the module SalesBills is not two column "
+                               "names joined by \"=\": the master's column, then the detail's "
+                               "column, such as BillNo=BillNo.")
+                           .arg(relation.trimmed())});
   QCOMPARE(db.Ui().boxes[0].icon, rd::MsgIcon::Exclamation);
   QCOMPARE(db.Dump(), before);
 }

@@ -178,6 +178,13 @@ void TableDdlTest::refusals_data() {
       << "If" << "";
   QTest::newRow("words SQLite builds names of") << "T" << "Key:int::K:|First:int:::|Last:int:::" << 0 << 1246
       << "Key" << "";
+  QTest::newRow("keyword as a type: primary") << "T" << "A:primary:::" << 1241 << 1241 << "A" << "";
+  QTest::newRow("keyword as a type: references") << "T" << "A:References:::" << 1241 << 1241 << "A" << "";
+  QTest::newRow("keyword as a type: select, with a size") << "T" << "A:select(10):::" << 1241 << 1241
+      << "A" << "";
+  QTest::newRow("constraint word as a type") << "T" << "A:unique:::" << 1241 << 1241 << "A" << "";
+  QTest::newRow("word SQLite takes as a type") << "T" << "A:key:::" << 0 << 1241 << "A" << "";
+  QTest::newRow("a type SQL Server reserves") << "T" << "A:double:::" << 0 << 1241 << "A" << "";
   QTest::newRow("system table, other case") << "TBLUSER" << "ID:int::KA:" << 1247 << 1247 << "TBLUSER" << "";
   QTest::newRow("SQLite's own table") << "sqlite_stat1" << "tbl:varchar:20::" << 1247 << 1247
       << "sqlite_stat1" << "";

@@ -342,6 +342,30 @@ class TestMultiEdit : public QObject {
     QCOMPARE(e.opener.refreshes, 0);
   }
 
+  // SQL in a stored relation never reaches the database: the editor does
+  // not open with it, and a save with it writes nothing.
+  void relationWithSqlInItIsRefused() {
+    Database db;
+    const QString relation = "BillNo=BillNo or 1=1 or BillNo";
+    const QStringList bills = Database::Dump("SalesBill"), billLines = Database::Dump("SalesBillLine");
+    {
+      Editor e(1, 1, relation);
+      QVERIFY(!e.loaded);
+      QCOMPARE(db.Ui().texts(), QStringList{rd::ReplaceParams(rd::GetLangString(1286),
+                                                              {"SalesBills", relation})});
+    }
+    db.Ui().boxes.clear();
+    Editor e(1, 1);
+    QVERIFY(e.loaded);
+    QCOMPARE(e.window.vsData()->Rows(), 4);
+    e.window.SetRelation(relation);
+    e.set("CustCode", "C004");
+    QVERIFY(!e.window.SaveData());
+    QCOMPARE(db.Ui().texts(), QStringList{rd::ReplaceParams(rd::GetLangString(1215), {relation})});
+    QCOMPARE(Database::Dump("SalesBill"), bills);
+    QCOMPARE(Database::Dump("SalesBillLine"), billLines);
+  }
+
   void quoteInTheRelationValue() {
     Database db;
     Database::Exec("insert into SalesBill (BillNo, CustCode, Total) values ('Q''1', 'C001', 1)");
