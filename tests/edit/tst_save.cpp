@@ -1,4 +1,7 @@
 // Validation and saving of a record through the generated editor.
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "core/modCommon.h"
 #include "expressions/modExpressions.h"
 #include "core/SqlTemplate.h"
@@ -11,6 +14,7 @@ class TestSave : public QObject {
  private slots:
   void refusesWithItsMessage_data();
   void refusesWithItsMessage();
+  void refusalWithAnEmptyLanguageFileIsInEnglish();
   void insertStoresValuesAndRefreshesTheOpener();
   void updateUsesTheGridRecordId();
   void updateOfADeletedRecordFails();
@@ -62,6 +66,24 @@ void TestSave::refusesWithItsMessage() {
   QCOMPARE(bench.db.Ui().texts(), QStringList{ReplaceParams(GetLangString(key), {caption})});
   QCOMPARE(bench.Cell("select count(*) from Customer"), before);
   QCOMPARE(bench.Get(field), value);
+}
+
+// A language file with no texts at all: the refusal still speaks.
+void TestSave::refusalWithAnEmptyLanguageFileIsInEnglish() {
+  editorsupport::Bench bench;
+  QTemporaryDir dir;
+  QFile empty(dir.filePath("2052.ini"));
+  QVERIFY(empty.open(QIODevice::WriteOnly));
+  empty.close();
+  const QString kept = LanguageFile;
+  LanguageFile = empty.fileName();
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(0);
+  bench.Set("Code", "N01");
+  bench.Set("Name", "");
+  QVERIFY(!editor.SaveData());
+  LanguageFile = kept;
+  QCOMPARE(bench.db.Ui().texts(), QStringList{"Name must not be empty."});
 }
 
 void TestSave::insertStoresValuesAndRefreshesTheOpener() {
