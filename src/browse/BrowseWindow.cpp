@@ -101,13 +101,16 @@ bool BrowseWindow::CanReadSource(const QString& rsName) {
   QStringList columns;
   if (DbConnection->QueryColumns((query + ' ' + source.OrderArea()).trimmed(), &columns))
     return true;
-  const QString reason = ReadFailureText();
+  WarnSourceUnreadable(rsName, ReadFailureText());
+  return false;
+}
+
+void BrowseWindow::WarnSourceUnreadable(const QString& rsName, const QString& reason) {
   if (reason == DbConnection->DamagedText())
     Warn(reason);
   else if (!reason.isEmpty())
     Warn(ReplaceParams(GetLangString(kSourceUnreadable),
                        {windowTitle().isEmpty() ? ModuleName() : windowTitle(), rsName, reason}));
-  return false;
 }
 
 bool BrowseWindow::ShowRecords(const QString& query, const QString& orderBy) {
@@ -118,6 +121,11 @@ bool BrowseWindow::ShowRecords(const QString& query, const QString& orderBy) {
   }
   if (failure.Busy()) {
     Warn(GetLangString(kDatabaseBusy));
+    return false;
+  }
+  // A read stopped at its bound is not tried again whole.
+  if (Connection::IsInterruptedCode(failure.code)) {
+    WarnSourceUnreadable(RsName(), failure.error);
     return false;
   }
   Recordset rs;
@@ -199,6 +207,10 @@ bool BrowseWindow::ReadAllGridRows() {
 void BrowseWindow::ShowReadFailure(const QString& error, int code) {
   if (PagedQuery::Failure{error, code}.Busy()) {
     Warn(GetLangString(kDatabaseBusy));
+    return;
+  }
+  if (Connection::IsInterruptedCode(code)) {
+    WarnSourceUnreadable(RsName(), error);
     return;
   }
   // A damaged file is named once, whichever read met it first.

@@ -94,6 +94,9 @@ class BrowseWindow : public QWidget, public ModuleWindow {
   // Whether the query of the record source rsName can be read; message
   // 1278 names the module, the source and the database's reason otherwise.
   bool CanReadSource(const QString& rsName);
+  // Message 1278 for reason, or a damage of the file alone; nothing for a
+  // damage told already.
+  void WarnSourceUnreadable(const QString& rsName, const QString& reason);
   // A language text filled with this window's caption.
   QString CaptionFor(int key) const;
   void Warn(const QString& text);

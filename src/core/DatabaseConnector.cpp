@@ -1,11 +1,17 @@
 #include "core/DatabaseConnector.h"
 
+#include <QDir>
+
 #include "core/Globals.h"
 #include "core/modCommon.h"
 #include "core/modDatabase.h"
 
 namespace rd {
 namespace {
+constexpr int kReadStopped = 1290;
+constexpr int kReadOnly = 1292;
+constexpr int kDiskFull = 1293;
+
 DatabaseConnector::Factory& installed() {
   static DatabaseConnector::Factory f;
   return f;
@@ -30,6 +36,10 @@ std::unique_ptr<Connection> DatabaseConnector::Connect(const QString& serverType
   if (c) {
     c->SetDamagedText(DamagedDatabaseText(c->FilePath()));
     c->SetNulText(GetLangString(1271));
+    const QString file = QDir::toNativeSeparators(c->FilePath());
+    c->SetReadOnlyText(ReplaceParams(GetLangString(kReadOnly), {file}));
+    c->SetFullText(ReplaceParams(GetLangString(kDiskFull), {file}));
+    c->SetInterruptedText(GetLangString(kReadStopped));
   }
   return c;
 }

@@ -1,6 +1,7 @@
 #include "core/modBackup.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QWidget>
@@ -36,6 +37,7 @@ enum Message {
   kConfirmCreate = 1109,
   kDatabaseExists = 1110,
   kCreated = 1111,
+  kBackupNotWritten = 1294,
   kCannotOpen = 1031,
 };
 
@@ -122,8 +124,14 @@ bool BackupServer(const QString& database, const QString& file, bool overwrite) 
 bool BackupFile(const QString& database, const QString& file) {
   const QString live = ProgramFolder::File(database);
   // Never write onto the open database itself.
-  if (DatabaseFile::IsSameFile(file, live) || !DatabaseFile::CopyOver(live, file)) {
+  if (DatabaseFile::IsSameFile(file, live)) {
     Tell(kBackupCopyFailed, MsgIcon::Information);
+    return false;
+  }
+  QString error;
+  if (!DatabaseFile::CopyOver(live, file, &error)) {
+    MsgBox(ReplaceParams(GetLangString(kBackupNotWritten), {QDir::toNativeSeparators(file), error}),
+           MsgIcon::Critical, MsgButtons::OkOnly, AppTitle);
     return false;
   }
   Tell(kBackedUp, MsgIcon::Information);

@@ -69,9 +69,6 @@ int SystemDefaultLcid() {
 namespace {
 
 const QString kShippedLanguage = QStringLiteral(":/shipped/Language/1033.ini");
-// The program's own messages start here; the keys below keep the empty
-// text a language file leaves them.
-constexpr int kFirstMessage = 1201;
 
 }  // namespace
 
@@ -95,15 +92,14 @@ QStringList MissingMessageKeys(const QString& file) {
   QStringList missing;
   const QStringList present = Ini::Keys(file, "Language");
   for (const QString& key : Ini::Keys(kShippedLanguage, "Language"))
-    if (key.toInt() >= kFirstMessage && !present.contains(key, Qt::CaseInsensitive))
-      missing << key;
+    if (!present.contains(key, Qt::CaseInsensitive)) missing << key;
   return missing;
 }
 
 QString GetLangString(int key, const QString& file) {
   const QString name = QString::number(key);
   const QString text = GetIniString("Language", name, file.isEmpty() ? LanguageFile : file);
-  if (!text.isEmpty() || key < kFirstMessage) return text;
+  if (!text.isEmpty()) return text;
   return GetIniString("Language", name, kShippedLanguage);
 }
 

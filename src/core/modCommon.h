@@ -33,15 +33,15 @@ QString TrimAll(const QString& s);
 // Sets LanguageID.
 QString GetLanguageFile(const QString& lcidText, QString* unreadable = nullptr);
 
-// The keys of the program's own messages (1201 and up) that file lacks.
+// The keys of the shipped English file that file lacks.
 QStringList MissingMessageKeys(const QString& file);
 
 // The system's default LCID, from its locale.
 int SystemDefaultLcid();
 
 // Text of a key in [Language] of file, or of LanguageFile when file is empty.
-// A message of the program's own (1201 and up) that the file leaves empty
-// reads the English text built into the program.
+// A key the file lacks or leaves empty reads the English text built into
+// the program, so that no message is ever blank.
 QString GetLangString(int key, const QString& file = QString());
 
 // Fills "@1", "@2", ... with the values, in order, every occurrence.

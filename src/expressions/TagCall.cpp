@@ -2,11 +2,14 @@
 
 namespace rd {
 
-TagCall TagCall::Value(EditorFields* window, const QString& argument) {
+TagCall TagCall::Value(EditorFields* window, const QString& argument, const QString& valueOf,
+                       const QString& expression) {
   TagCall call;
   call.context = Context::Value;
   call.window = window;
   call.argument = argument;
+  call.valueOf = valueOf;
+  call.expression = expression;
   return call;
 }
 

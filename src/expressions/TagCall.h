@@ -20,8 +20,12 @@ struct TagCall {
   QString argument;
   QString billTemplate, rsName, field;  // BillID
   bool commit = false;
+  // Value: the field whose expression is being worked out, and that
+  // expression, named when a read of it fails.
+  QString valueOf, expression;
 
-  static TagCall Value(EditorFields* window, const QString& argument = QString());
+  static TagCall Value(EditorFields* window, const QString& argument = QString(),
+                       const QString& valueOf = QString(), const QString& expression = QString());
   static TagCall Format(EditorFields* window, const QString& current,
                         const QString& argument = QString());
   static TagCall BillID(const QString& billTemplate, const QString& rsName, const QString& field,

@@ -15,6 +15,7 @@ namespace rd {
 namespace {
 
 constexpr int kCellNotNumber = 1230;
+constexpr int kValueUnreadable = 1291;
 
 using Method = QString (clsCalculate::*)(const TagCall&);
 
@@ -80,8 +81,20 @@ QString clsCalculate::GetDBValue(const TagCall& call) {
   if (call.context == TagCall::Context::Format) return call.current;
   const QString sql = call.Text(1).value_or(QString());
   if (sql.trimmed().isEmpty() || !DbConnection) return QString();
+  const Connection::BoundedRead bound(DbConnection.get(), Connection::ReadKind::Lookup);
   Recordset rs;
-  if (!OpenRecordset(sql, rs) || rs.Eof() || rs.FieldCount() == 0) return QString();
+  if (call.valueOf.isEmpty()) {
+    if (!OpenRecordset(sql, rs)) return QString();
+  } else if (!rs.Open(sql, *DbConnection)) {
+    failed_ = true;
+    const QString reason = ReadFailureText();
+    if (!reason.isEmpty())
+      MsgBox(ReplaceParams(GetLangString(kValueUnreadable), {call.valueOf, call.expression, reason}),
+             MsgIcon::Critical, MsgButtons::OkOnly,
+             call.Window() ? call.Window()->Caption() : AppTitle);
+    return QString();
+  }
+  if (rs.Eof() || rs.FieldCount() == 0) return QString();
   return NullToStr(rs.Fields(0).Value);
 }
 

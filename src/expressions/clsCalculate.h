@@ -11,9 +11,11 @@ namespace rd {
 // included.
 class clsCalculate {
  public:
-  // 1: a query. Its first field of the first row; "" for null, no row or
-  // a failed query (whose error the database box has shown). In a display
-  // or save format it gives the control's value unchanged and runs nothing.
+  // 1: a query, read within the bound of a lookup. Its first field of the
+  // first row; "" for null, no row or a failed query (whose error the
+  // database box has shown; for a field's value a box naming the field and
+  // its expression, and the call fails). In a display or save format it
+  // gives the control's value unchanged and runs nothing.
   QString GetDBValue(const TagCall& call);
   // 0: window, 1: field name (case ignored). The field's value as text.
   QString GetFormValue(const TagCall& call);

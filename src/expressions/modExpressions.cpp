@@ -94,6 +94,7 @@ bool storeValue(EditorFields& window, const FieldDef& field, const QString& valu
 
 QString GetSqlValue(const QString& sql, const QString& format) {
   if (!DbConnection) return QString();
+  const Connection::BoundedRead bound(DbConnection.get(), Connection::ReadKind::Lookup);
   Recordset rs;
   if (!OpenRecordset(sql, rs) || rs.Eof() || rs.FieldCount() == 0) return QString();
   const QVariant value = rs.Fields(0).Value;
@@ -193,10 +194,12 @@ bool ExecCalculate(EditorFields& window, const QString& expr) {
 
   TagRunner runner(&window);
   bool tagFailed = false;
+  QString valueOf;
   BoundExpression::Inputs inputs;
   inputs.values = &values;
   inputs.tag = [&](const QString& name, const QString& argument) {
-    const std::optional<QString> result = runner.Call(name, TagCall::Value(&window, argument));
+    const std::optional<QString> result =
+        runner.Call(name, TagCall::Value(&window, argument, valueOf, expr));
     if (!result) tagFailed = true;
     return result.value_or(QString());
   };
@@ -204,6 +207,7 @@ bool ExecCalculate(EditorFields& window, const QString& expr) {
   bool allStored = true;
   for (const CompiledAssignments::Item& item : compiled->Items()) {
     tagFailed = false;
+    valueOf = item.target >= 0 ? fields[item.target].Field() : QString();
     const QString result = item.expression.EvaluateText(inputs);
     if (tagFailed)
       allStored = false;
@@ -215,9 +219,11 @@ bool ExecCalculate(EditorFields& window, const QString& expr) {
 
 bool SetDefaultValue(EditorFields& window) {
   TagRunner runner(&window);
+  QString valueOf, expression;
   BoundExpression::Inputs inputs;
   inputs.tag = [&](const QString& name, const QString& argument) {
-    return runner.Call(name, TagCall::Value(&window, argument)).value_or(QString());
+    return runner.Call(name, TagCall::Value(&window, argument, valueOf, expression))
+        .value_or(QString());
   };
   const std::vector<FieldDef> fields = window.Fields();
   for (const FieldDef& field : fields) {
@@ -227,6 +233,8 @@ bool SetDefaultValue(EditorFields& window) {
     }
     const QString defaultValue = field.Part(FieldDef::kDefaultValue);
     if (defaultValue.isEmpty()) continue;
+    valueOf = field.Field();
+    expression = defaultValue;
     QString value = cached(Kind::WithTags, defaultValue)->EvaluateText(inputs);
     GetSpecFieldValue(value, field.Part(FieldDef::kSpecField), kSpecNewForm);
     if (field.IsTextLike() || field.kind == ControlKind::Check) window.SetValue(field, value);

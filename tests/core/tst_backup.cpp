@@ -280,7 +280,7 @@ class tst_backup : public QObject {
     QTest::newRow("onto the database itself")
         << "<db>" << true << int(MsgResult::Ok) << "" << QStringList{"#1103", "#1102"} << false;
     QTest::newRow("folder missing")
-        << "nowhere/a.bak" << false << 0 << "" << QStringList{"#1102"} << false;
+        << "nowhere/a.bak" << false << 0 << "" << QStringList{"#1294"} << false;
   }
   void backupFile() {
     QFETCH(QString, chosen);

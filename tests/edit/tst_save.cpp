@@ -1,4 +1,11 @@
 // Validation and saving of a record through the generated editor.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/DatabaseConnector.h"
+#include "core/Globals.h"
 #include "core/modCommon.h"
 #include "expressions/modExpressions.h"
 #include "core/SqlTemplate.h"
@@ -11,6 +18,10 @@ class TestSave : public QObject {
  private slots:
   void refusesWithItsMessage_data();
   void refusesWithItsMessage();
+  void refusalWithAnEmptyLanguageFileIsInEnglish();
+  void readOnlyDatabaseTellsAndKeepsTheFile();
+  void endlessReadsEndWithTheirMessage_data();
+  void endlessReadsEndWithTheirMessage();
   void insertStoresValuesAndRefreshesTheOpener();
   void updateUsesTheGridRecordId();
   void updateOfADeletedRecordFails();
@@ -62,6 +73,107 @@ void TestSave::refusesWithItsMessage() {
   QCOMPARE(bench.db.Ui().texts(), QStringList{ReplaceParams(GetLangString(key), {caption})});
   QCOMPARE(bench.Cell("select count(*) from Customer"), before);
   QCOMPARE(bench.Get(field), value);
+}
+
+// A language file with no texts at all: the refusal still speaks.
+void TestSave::refusalWithAnEmptyLanguageFileIsInEnglish() {
+  editorsupport::Bench bench;
+  QTemporaryDir dir;
+  QFile empty(dir.filePath("2052.ini"));
+  QVERIFY(empty.open(QIODevice::WriteOnly));
+  empty.close();
+  const QString kept = LanguageFile;
+  LanguageFile = empty.fileName();
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(0);
+  bench.Set("Code", "N01");
+  bench.Set("Name", "");
+  QVERIFY(!editor.SaveData());
+  LanguageFile = kept;
+  QCOMPARE(bench.db.Ui().texts(), QStringList{"Name must not be empty."});
+}
+
+namespace {
+
+// The database opened again as start-up opens it, speaking the program's words.
+void ConnectAsTheProgramDoes() {
+  DbConnection = DatabaseConnector::Connect("ACCESS", "RecordDesk.db", "", "", "");
+  QVERIFY(DbConnection);
+}
+
+const QString kEndless =
+    "with recursive r(i) as (select 1 union all select i+1 from r) select count(*) from r";
+
+}  // namespace
+
+// A database that refuses writes: the save says so in the program's words,
+// once, and the file keeps every byte.
+void TestSave::readOnlyDatabaseTellsAndKeepsTheFile() {
+  editorsupport::Bench bench;
+  ConnectAsTheProgramDoes();
+  bench.Browse("Customers", "Customer");
+  frmEdit& editor = bench.Open(0);
+  bench.Set("Code", "N01");
+  bench.Set("Name", "New Customer");
+  // Refuses writes as a read-only file does, even for root.
+  QVERIFY(DbConnection->Execute("pragma query_only = 1"));
+  QFile file(DbConnection->FilePath());
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray before = file.readAll();
+  file.close();
+  QVERIFY(!editor.SaveData());
+  QCOMPARE(bench.db.Ui().texts(),
+           QStringList{ReplaceParams(GetLangString(1292),
+                                     {QDir::toNativeSeparators(DbConnection->FilePath())})});
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), before);
+}
+
+// A read that would never end, from a default value and from a record
+// source, is stopped at its bound with one message naming what was read.
+void TestSave::endlessReadsEndWithTheirMessage_data() {
+  QTest::addColumn<bool>("recordSource");
+  QTest::newRow("default value") << false;
+  QTest::newRow("record source") << true;
+}
+
+void TestSave::endlessReadsEndWithTheirMessage() {
+  QFETCH(bool, recordSource);
+  editorsupport::Bench bench;
+  ConnectAsTheProgramDoes();
+  bench.Browse("Customers", "Customer");
+  const auto kind = recordSource ? Connection::ReadKind::RecordSource : Connection::ReadKind::Lookup;
+  const int kept = Connection::ReadBound(kind);
+  Connection::SetReadBound(kind, 300);
+  QString error;
+  const QString stopped = ReplaceParams(GetLangString(1290), {"1"});
+  QString expected;
+  QElapsedTimer clock;
+  if (recordSource) {
+    QVERIFY2(ExecuteSQL("update tblRecordset set SelectSQL=" +
+                            SqlLiteral("select * from Customer where (" + kEndless + ") > 0") +
+                            " where RsName='Customer'",
+                        &error),
+             qPrintable(error));
+    clock.start();
+    QVERIFY(!bench.browse->RefreshData());
+    expected = ReplaceParams(GetLangString(1278), {"Customers", "Customer", stopped});
+  } else {
+    const QString tag = "<GetDBValue:" + kEndless + ">";
+    QVERIFY2(ExecuteSQL("update tblRecordset set DefaultValue=" + SqlLiteral(tag) +
+                            " where RsName='Customer' and Field='Remark'",
+                        &error),
+             qPrintable(error));
+    clock.start();
+    bench.Open(0);
+    expected = ReplaceParams(GetLangString(1291), {"Remark", tag, stopped});
+    QCOMPARE(bench.Get("Remark"), QString());
+  }
+  Connection::SetReadBound(kind, kept);
+  QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+  QCOMPARE(bench.db.Ui().texts(), QStringList{expected});
+  // The program reads on.
+  QVERIFY(bench.Cell("select count(*) from Customer").toInt() > 0);
 }
 
 void TestSave::insertStoresValuesAndRefreshesTheOpener() {

@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -287,6 +288,112 @@ class TestDatabase : public QObject {
     // No page limit was set: the file still grows.
     QVERIFY2(db_->Execute("insert into t (Name) values (hex(zeroblob(20000)))"),
              qPrintable(db_->LastError()));
+  }
+
+  // Every pragma a read may run, in the statement form and as a table in
+  // FROM; any other pragma table is refused before it runs.
+  void pragmaTablesKeepTheReadingList_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<bool>("runs");
+    for (const char* named : {"table_info", "table_xinfo", "index_list", "index_info",
+                              "index_xinfo", "foreign_key_list"}) {
+      const QString name = QString::fromLatin1(named);
+      const QString argument = name.startsWith("index_info") || name.startsWith("index_xinfo")
+                                   ? "tn" : "t";
+      QTest::newRow(qPrintable("pragma " + name))
+          << "pragma " + name + "(" + argument + ")" << true;
+      QTest::newRow(qPrintable("pragma_" + name))
+          << "select * from pragma_" + name + "('" + argument + "')" << true;
+    }
+    for (const char* bare : {"page_count", "page_size", "user_version", "encoding",
+                             "freelist_count", "schema_version", "application_id",
+                             "data_version"}) {
+      const QString name = QString::fromLatin1(bare);
+      QTest::newRow(qPrintable("pragma " + name)) << "pragma " + name << true;
+      QTest::newRow(qPrintable("pragma_" + name)) << "select * from pragma_" + name << true;
+    }
+    QTest::newRow("pragma_optimize") << "select * from pragma_optimize" << false;
+    QTest::newRow("pragma_optimize, mask") << "select * from pragma_optimize(0x10002)" << false;
+    QTest::newRow("count of pragma_optimize") << "select count(*) from pragma_optimize" << false;
+    QTest::newRow("in a subquery")
+        << "select Name from t where (select count(*) from \"PRAGMA_OPTIMIZE\") >= 0" << false;
+    QTest::newRow("schema named") << "select * from main.pragma_optimize" << false;
+    QTest::newRow("pragma_integrity_check") << "select * from pragma_integrity_check" << false;
+  }
+  void pragmaTablesKeepTheReadingList() {
+    if (odbc_) QSKIP("the rule of the SQLite file connection");
+    QFETCH(QString, sql);
+    QFETCH(bool, runs);
+    QVERIFY(db_->Execute("create index tn on t(Name)"));
+    rd::QueryResult r;
+    QVERIFY2(db_->Query(sql, &r) == runs, qPrintable(db_->LastError()));
+    if (!runs) QVERIFY2(db_->LastError().contains("Only queries"), qPrintable(db_->LastError()));
+    QStringList columns;
+    QCOMPARE(db_->QueryColumns(sql, &columns), runs);
+    const QString stats = "select count(*) from sqlite_master where name='sqlite_stat1'";
+    QVERIFY(db_->Query(stats, &r));
+    QCOMPARE(r.Cell(0, 0), QVariant(0LL));
+    // The same file analysed on purpose does get its statistics.
+    QVERIFY(db_->Execute("analyze"));
+    QVERIFY(db_->Query(stats, &r));
+    QCOMPARE(r.Cell(0, 0), QVariant(1LL));
+  }
+
+  // A read past its bound is stopped with the owner's words; the
+  // connection reads on, and the bound of each kind is its own.
+  void endlessReadStopsAtItsBound_data() {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("record source") << int(Connection::ReadKind::RecordSource);
+    QTest::newRow("lookup") << int(Connection::ReadKind::Lookup);
+  }
+  void endlessReadStopsAtItsBound() {
+    if (odbc_) QSKIP("the bound of the SQLite file connection");
+    QFETCH(int, kind);
+    const auto readKind = Connection::ReadKind(kind);
+    const auto other = readKind == Connection::ReadKind::Lookup ? Connection::ReadKind::RecordSource
+                                                                : Connection::ReadKind::Lookup;
+    const int keptBound = Connection::ReadBound(readKind), keptOther = Connection::ReadBound(other);
+    Connection::SetReadBound(readKind, 300);
+    Connection::SetReadBound(other, 0);
+    db_->SetInterruptedText("stopped after @1 s");
+    const QString endless =
+        "select * from t where (with recursive r(i) as (select 1 union all select i+1 from r) "
+        "select count(*) from r) > 0";
+    QElapsedTimer clock;
+    clock.start();
+    rd::QueryResult r;
+    {
+      const Connection::BoundedRead bound(db_.get(), readKind);
+      QVERIFY(!db_->Query(endless, &r));
+    }
+    Connection::SetReadBound(readKind, keptBound);
+    Connection::SetReadBound(other, keptOther);
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(db_->LastError(), QString("stopped after 1 s"));
+    QVERIFY(Connection::IsInterruptedCode(db_->LastErrorCode()));
+    QVERIFY(db_->Query("select count(*) from t", &r));
+    QCOMPARE(r.Cell(0, 0), QVariant(3LL));
+    QVERIFY(db_->Execute("update t set Qty = Qty + 1"));
+  }
+
+  // A write the file refuses gets the owner's words and leaves the file as
+  // it was.
+  void readOnlyFileRefusesWritesInTheOwnersWords() {
+    if (odbc_) QSKIP("the words of the SQLite file connection");
+    db_->SetReadOnlyText("cannot write");
+    QVERIFY(db_->Execute("pragma query_only = 1"));
+    QFile f(path_);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    QVERIFY(!db_->Execute("update t set Qty = 9"));
+    QCOMPARE(db_->LastError(), QString("cannot write"));
+    QVERIFY(db_->BeginTrans());
+    QVERIFY(!db_->ExecuteRepeated("insert into t (Name) values (?)", {"n"}));
+    QVERIFY(!db_->CommitTrans());
+    QCOMPARE(db_->LastError(), QString("cannot write"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
   }
 
   void queryColumnsAsTyped_data() {

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QAtomicInt>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -63,6 +64,26 @@ const QStringList kBareReadingPragmas = {"page_count",     "page_size",      "us
 bool isReadingPragma(const char* name, const char* value) {
   const QString pragma = QString::fromUtf8(name).toLower();
   return kNamedReadingPragmas.contains(pragma) || (!value && kBareReadingPragmas.contains(pragma));
+}
+
+// A table-valued pragma ("select * from pragma_optimize") reaches the
+// authorizer as a read of a table of that name; its own PRAGMA is prepared
+// only when the read is stepped, and is checked then as well.
+bool isRefusedPragmaTable(const char* table) {
+  static const QLatin1String prefix("pragma_");
+  const QString name = QString::fromUtf8(table).toLower();
+  if (!name.startsWith(prefix)) return false;
+  const QString pragma = name.mid(prefix.size());
+  return !kNamedReadingPragmas.contains(pragma) && !kBareReadingPragmas.contains(pragma);
+}
+
+// Virtual-machine steps between two looks at a read's deadline.
+constexpr int kStepsPerLook = 1000;
+
+int& readBound(Connection::ReadKind kind) {
+  static int lookup = 10000;
+  static int recordSource = 60000;
+  return kind == Connection::ReadKind::Lookup ? lookup : recordSource;
 }
 
 int& busyWait() {
@@ -129,6 +150,26 @@ Connection::~Connection() {
 
 void Connection::SetBusyWait(int milliseconds) { busyWait() = milliseconds; }
 
+void Connection::SetReadBound(ReadKind kind, int milliseconds) {
+  readBound(kind) = milliseconds;
+}
+
+int Connection::ReadBound(ReadKind kind) { return readBound(kind); }
+
+int Connection::ReadBoundNow() const { return readBound(readKind_); }
+
+Connection::BoundedRead::BoundedRead(Connection* c, ReadKind kind) : c_(c) {
+  if (!c_) return;
+  kept_ = c_->readKind_;
+  c_->readKind_ = kind;
+}
+
+Connection::BoundedRead::~BoundedRead() {
+  if (c_) c_->readKind_ = kept_;
+}
+
+bool Connection::IsInterruptedCode(int code) { return code == SQLITE_INTERRUPT; }
+
 std::unique_ptr<Connection> Connection::OpenSqlite(const QString& path, QString* error,
                                                    int* code) {
   if (code) *code = 0;
@@ -156,6 +197,7 @@ std::unique_ptr<Connection> Connection::OpenSqlite(const QString& path, QString*
   }
   SqliteDialect::RegisterFunctions(c->handle_);
   sqlite3_set_authorizer(c->handle_, &Connection::Authorize, c.get());
+  sqlite3_progress_handler(c->handle_, kStepsPerLook, &Connection::Progress, c.get());
   QueryResult probe;
   if (!c->Query("select count(*) from sqlite_master", &probe)) {
     if (error) *error = c->LastError();
@@ -202,13 +244,53 @@ void Connection::SetSqliteError(const QString& e) {
   SetError(e, code);
 }
 
+void Connection::SetWriteError(const QString& e) {
+  const int code = sqlite3_errcode(handle_) & 0xff;
+  if (code == SQLITE_READONLY || code == SQLITE_CANTOPEN)
+    SetError(readOnlyText_, code);
+  else if (code == SQLITE_FULL)
+    SetError(fullText_, code);
+  else
+    SetSqliteError(e);
+}
+
 int Connection::Authorize(void* self, int action, const char* name, const char* value,
                           const char*, const char*) {
   auto* c = static_cast<Connection*>(self);
-  if (!c->preparingRead_ || action != SQLITE_PRAGMA || isReadingPragma(name, value))
-    return SQLITE_OK;
+  if (!c->reading_) return SQLITE_OK;
+  const bool refused = (action == SQLITE_PRAGMA && !isReadingPragma(name, value)) ||
+                       (action == SQLITE_READ && isRefusedPragmaTable(name));
+  if (!refused) return SQLITE_OK;
   c->pragmaRefused_ = true;
   return SQLITE_DENY;
+}
+
+int Connection::Progress(void* self) {
+  auto* c = static_cast<Connection*>(self);
+  return c->reading_ && c->deadline_.hasExpired() ? 1 : 0;
+}
+
+Connection::ReadingScope::ReadingScope(Connection& c) : c_(c) {
+  c_.reading_ = true;
+  c_.pragmaRefused_ = false;
+  const int bound = c_.ReadBoundNow();
+  c_.deadline_ = bound > 0 ? QDeadlineTimer(bound) : QDeadlineTimer(QDeadlineTimer::Forever);
+}
+
+Connection::ReadingScope::~ReadingScope() { c_.reading_ = false; }
+
+void Connection::SetReadError(const QString& e) {
+  if (pragmaRefused_) {
+    SetError(kOnlyQueries);
+    return;
+  }
+  if ((sqlite3_errcode(handle_) & 0xff) == SQLITE_INTERRUPT) {
+    const int bound = ReadBoundNow();
+    SetError(QString(interruptedText_).replace("@1", QString::number((bound + 999) / 1000)),
+             SQLITE_INTERRUPT);
+    return;
+  }
+  SetSqliteError(e);
 }
 
 bool Connection::TakeDamageNotice() {
@@ -257,7 +339,7 @@ bool Connection::ExecuteSqlite(const QString& sql, const QVariantList& values,
   QString error;
   SqliteStatement stmt = PrepareSqlite(handle_, Dialect(sql), &error);
   if (!stmt || !RunSqlite(handle_, stmt.get(), values, rowsAffected, &error)) {
-    SetSqliteError(error);
+    SetWriteError(error);
     return false;
   }
   return true;
@@ -329,7 +411,7 @@ bool Connection::RepeatSqlite(const QString& sql, const QVariantList& values, in
     kept = kept_->sqlite.Add(sql, std::move(stmt));
   }
   if (RunSqlite(handle_, kept->get(), values, rowsAffected, &error)) return true;
-  SetSqliteError(error);
+  SetWriteError(error);
   return false;
 }
 
@@ -412,17 +494,14 @@ bool Connection::TakeColumns(const QStringList& names, QueryResult* out) {
 
 SqliteStatement Connection::PrepareQuery(const QString& sql) {
   QString error;
-  preparingRead_ = true;
-  pragmaRefused_ = false;
-  SqliteStatement stmt = PrepareSqlite(handle_, Dialect(sql), &error);
-  preparingRead_ = false;
-  if (pragmaRefused_) {
-    SetError(kOnlyQueries);
-    return nullptr;
-  }
-  if (!stmt) {
-    SetSqliteError(error);
-    return nullptr;
+  SqliteStatement stmt;
+  {
+    ReadingScope reading(*this);
+    stmt = PrepareSqlite(handle_, Dialect(sql), &error);
+    if (pragmaRefused_ || !stmt) {
+      SetReadError(error);
+      return nullptr;
+    }
   }
   // A read never writes, whatever text reaches it; attaching a file counts
   // as a write, and so does anything that returns no columns.
@@ -440,6 +519,7 @@ bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
   if (!TakeColumns(columnNames(stmt.get()), out)) return false;
   std::vector<QueryColumn*> columns;
   for (int i = 0; i < n; ++i) columns.push_back(&out->Column(i));
+  ReadingScope reading(*this);
   int rc;
   while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
     for (int i = 0; i < n; ++i) {
@@ -468,7 +548,7 @@ bool Connection::QuerySqlite(const QString& sql, QueryResult* out) {
     out->EndRow();
   }
   if (rc != SQLITE_DONE) {
-    SetSqliteError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+    SetReadError(QString::fromUtf8(sqlite3_errmsg(handle_)));
     return false;
   }
   return true;
@@ -504,7 +584,7 @@ bool Connection::QueryOdbc(const QString& sql, QueryResult* out) {
 bool Connection::Begin() {
   if (sqlite_) {
     if (sqlite3_exec(handle_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK) return true;
-    SetSqliteError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+    SetWriteError(QString::fromUtf8(sqlite3_errmsg(handle_)));
     return false;
   }
   if (db_.transaction()) return true;
@@ -515,7 +595,7 @@ bool Connection::Begin() {
 bool Connection::Commit() {
   if (sqlite_) {
     if (sqlite3_exec(handle_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return true;
-    SetSqliteError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+    SetWriteError(QString::fromUtf8(sqlite3_errmsg(handle_)));
     return false;
   }
   if (db_.commit()) return true;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDeadlineTimer>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,27 @@ class Connection {
   // How long a SQLite connection opened later waits for another program's
   // lock before it fails with SQLITE_BUSY.
   static void SetBusyWait(int milliseconds);
+
+  // Every SQLite read is stopped once it runs longer than the bound of its
+  // kind (0: never) and fails with SQLITE_INTERRUPT and InterruptedText(),
+  // having read nothing that stays. A read is a record source's unless a
+  // BoundedRead names it otherwise.
+  enum class ReadKind { RecordSource, Lookup };
+  static void SetReadBound(ReadKind kind, int milliseconds);
+  static int ReadBound(ReadKind kind);
+  static bool IsInterruptedCode(int code);
+  // While it lives, the reads of c are of that kind.
+  class BoundedRead {
+   public:
+    BoundedRead(Connection* c, ReadKind kind);
+    ~BoundedRead();
+    BoundedRead(const BoundedRead&) = delete;
+    BoundedRead& operator=(const BoundedRead&) = delete;
+
+   private:
+    Connection* c_;
+    ReadKind kept_ = ReadKind::RecordSource;
+  };
   static std::unique_ptr<Connection> OpenOdbc(const QString& connectionString,
                                               QString* error = nullptr);
   // A FreeTDS connection string; every value brace-quoted.
@@ -93,6 +115,13 @@ class Connection {
   void SetDamagedText(const QString& text) { damagedText_ = text; }
   QString DamagedText() const { return damagedText_; }
   void SetNulText(const QString& text) { nulText_ = text; }
+  // The owner's words for a write refused because the file or its folder
+  // cannot be written (SQLITE_READONLY, SQLITE_CANTOPEN) or the disk is
+  // full (SQLITE_FULL).
+  void SetReadOnlyText(const QString& text) { readOnlyText_ = text; }
+  void SetFullText(const QString& text) { fullText_ = text; }
+  // The owner's words for a read stopped at its bound; @1 is the seconds.
+  void SetInterruptedText(const QString& text) { interruptedText_ = text; }
   bool IsSqlite() const { return sqlite_; }
   QString FilePath() const { return filePath_; }
   // The statement as this database must see it (SQLite rewrites a few
@@ -110,6 +139,9 @@ class Connection {
   struct Kept;  // the statements ExecuteRepeated keeps prepared, by text
   // Sets the error with the result code SQLite holds for it.
   void SetSqliteError(const QString& e);
+  // The same for a write: a file that cannot be written or a full disk
+  // get the owner's words.
+  void SetWriteError(const QString& e);
   // False, with DamagedText() as the error, once the file is damaged.
   bool RefuseWhenDamaged();
   bool Prepare(class QSqlQuery& q, const QString& sql);
@@ -124,10 +156,25 @@ class Connection {
   // False, the error set, when the database is closed or sql holds a NUL.
   bool CanRead(const QString& sql);
   bool Read(const QString& sql, QueryResult* out);
-  // SQLite's authorizer: while a read is prepared, refuses every pragma
-  // but those that only report.
+  // SQLite's authorizer: while a read is prepared or stepped, refuses every
+  // pragma but those that only report, in either form.
   static int Authorize(void* self, int action, const char* name, const char* value,
                        const char* database, const char* trigger);
+  // SQLite's progress handler: stops a read past its deadline.
+  static int Progress(void* self);
+  int ReadBoundNow() const;
+  // Marks a read under way and starts its clock.
+  class ReadingScope {
+   public:
+    explicit ReadingScope(Connection& c);
+    ~ReadingScope();
+
+   private:
+    Connection& c_;
+  };
+  // The error of a read: a refused pragma, a read stopped at its bound, or
+  // what SQLite said.
+  void SetReadError(const QString& e);
   bool QuerySqlite(const QString& sql, QueryResult* out);
   bool QueryOdbc(const QString& sql, QueryResult* out);
   // The statement of a query that only reads; null, the error set, otherwise.
@@ -148,12 +195,17 @@ class Connection {
   QString filePath_;
   QString lastError_;
   int lastErrorCode_ = 0;
-  bool preparingRead_ = false;
+  bool reading_ = false;
+  ReadKind readKind_ = ReadKind::RecordSource;
+  QDeadlineTimer deadline_;
   bool pragmaRefused_ = false;
   bool damaged_ = false;
   bool damageTold_ = false;
   QString damagedText_ = QStringLiteral("The database file is damaged.");
   QString nulText_ = QStringLiteral("A value holds the character NUL.");
+  QString readOnlyText_ = QStringLiteral("The database file cannot be written.");
+  QString fullText_ = QStringLiteral("The disk is full.");
+  QString interruptedText_ = QStringLiteral("The read took longer than @1 seconds and was stopped.");
   int depth_ = 0;
   bool failed_ = false;
   std::unique_ptr<Kept> kept_;
