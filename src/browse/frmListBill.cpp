@@ -44,7 +44,7 @@ void frmListBill::GetData() {
 }
 
 void frmListBill::cmdOK_Click() {
-  const int row = vsData_->SelectedRow(0);
+  const int row = vsData_->ActionRow();
   if (row > 0) {
     QString picked;
     for (int col = 1; col < vsData_->Cols(); ++col) {

@@ -67,7 +67,7 @@ bool frmMultiTable::InitControl() {
 bool frmMultiTable::AddData() { return OpenEditor(0, 0, kAddCaption); }
 
 bool frmMultiTable::ModifyData() {
-  const int row = vsData()->SelectedRow(0);
+  const int row = vsData()->ActionRow();
   if (row < 1 || !ReadGridRows(row, row)) return false;
   return OpenEditor(1, row, kModifyCaption);
 }
@@ -90,7 +90,7 @@ bool frmMultiTable::OpenEditor(int editMode, int row, int captionKey) {
 }
 
 bool frmMultiTable::ViewData() {
-  const int row = vsData()->SelectedRow(0);
+  const int row = vsData()->ActionRow();
   if (row < 1 || !ReadGridRows(row, row)) return false;
   if (!sharedViewer) {
     sharedViewer = WindowRegistry::Create(QStringLiteral("frmMultiView"), window());

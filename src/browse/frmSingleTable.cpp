@@ -22,7 +22,7 @@ QString frmSingleTable::TotalQuery(const QString& totalSQL) const {
 }
 
 bool frmSingleTable::ModifyData() {
-  const int row = vsData()->SelectedRow(0);
+  const int row = vsData()->ActionRow();
   if (row < 1 || !ReadGridRows(row, row)) return false;
   return OpenEditor(1, row, kModifyCaption);
 }

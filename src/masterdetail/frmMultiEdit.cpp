@@ -162,7 +162,7 @@ void frmMultiEdit::OpenRowEditor(int mode, int row) {
 void frmMultiEdit::cmdListAdd_Click() { OpenRowEditor(0, 0); }
 
 void frmMultiEdit::cmdListModify_Click() {
-  const int row = vsData_->SelectedRow(0);
+  const int row = vsData_->ActionRow();
   if (row > 0) OpenRowEditor(1, row);
 }
 

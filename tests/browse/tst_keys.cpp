@@ -73,6 +73,8 @@ class TestKeys : public QObject {
   void arrowsMoveInAFreshWindow_data();
   void arrowsMoveInAFreshWindow();
   void toolbarReachedByTab();
+  void movesSelectTheRowTheyReach_data();
+  void movesSelectTheRowTheyReach();
 };
 
 void TestKeys::keyPressesItsButton_data() {
@@ -178,3 +180,53 @@ void TestKeys::toolbarReachedByTab() {
 
 QTEST_MAIN(TestKeys)
 #include "tst_keys.moc"
+
+// Every key that moves the current row selects that row; Shift extends
+// the selection; Enter acts on the row of the cell frame. The last row is
+// -1 in the table.
+void TestKeys::movesSelectTheRowTheyReach_data() {
+  QTest::addColumn<bool>("master");
+  QTest::addColumn<QString>("keys");
+  QTest::addColumn<QList<int>>("selected");
+  QTest::newRow("Ctrl+End") << false << "Ctrl+End" << QList<int>{-1};
+  QTest::newRow("Down, Ctrl+End") << false << "Down,Ctrl+End" << QList<int>{-1};
+  QTest::newRow("Ctrl+End, Ctrl+Home") << false << "Ctrl+End,Ctrl+Home" << QList<int>{1};
+  QTest::newRow("Down, Ctrl+Home, Up") << false << "Down,Ctrl+Home,Up" << QList<int>{1};
+  QTest::newRow("Down, Home") << false << "Down,Down,Home" << QList<int>{3};
+  QTest::newRow("Shift+Down") << false << "Shift+Down" << QList<int>{1, 2};
+  QTest::newRow("Down, Shift+Ctrl+End") << false << "Down,Ctrl+Shift+End" << QList<int>{2, -1};
+  QTest::newRow("master: Ctrl+End") << true << "Ctrl+End" << QList<int>{-1};
+  QTest::newRow("master: Shift+Down") << true << "Shift+Down" << QList<int>{1, 2};
+}
+
+void TestKeys::movesSelectTheRowTheyReach() {
+  QFETCH(bool, master);
+  QFETCH(QString, keys);
+  QFETCH(QList<int>, selected);
+  browsefixture::Database db;
+  auto w = OpenModule(master);
+  rd::FlexGrid& grid = *w->vsData();
+  const int last = grid.Rows() - 1;
+  QVERIFY(last >= 2);
+  Presses presses;
+  presses.Watch(*w);
+  QVERIFY(ShowActive(*w));
+  for (const QString& key : keys.split(',')) {
+    const QKeyCombination combination = QKeySequence::fromString(key)[0];
+    QTest::keyClick(&grid, combination.key(), combination.keyboardModifiers());
+  }
+  QList<int> rows;
+  for (int i = 0; i < grid.SelectedRows(); ++i) rows << grid.SelectedRow(i);
+  if (selected.last() == -1) selected.last() = last;
+  if (selected.size() == 2 && keys.contains("End")) {
+    const int from = selected.first();
+    selected.clear();
+    for (int r = from; r <= last; ++r) selected << r;
+  }
+  QCOMPARE(rows, selected);
+  // Enter acts on the row of the cell frame.
+  QTest::keyClick(&grid, Qt::Key_Return);
+  QCOMPARE(presses.keys, QStringList{"Modify"});
+  QCOMPARE(grid.ActionRow(), grid.Row());
+  QVERIFY(selected.contains(grid.Row()));
+}

@@ -1,6 +1,7 @@
 #include "platform/widgets/FlexGrid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -178,6 +179,26 @@ QModelIndex FlexGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
   return model_->index(std::min(target.row(), model_->rowCount() - 1), target.column());
 }
 
+QItemSelectionModel::SelectionFlags FlexGrid::selectionCommand(const QModelIndex& index,
+                                                               const QEvent* event) const {
+  if (!event || event->type() != QEvent::KeyPress)
+    return QTableView::selectionCommand(index, event);
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+      if (key->modifiers() & Qt::ShiftModifier && selectionMode() != SingleSelection)
+        return QItemSelectionModel::SelectCurrent | QItemSelectionModel::Rows;
+      return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    default:
+      return QTableView::selectionCommand(index, event);
+  }
+}
+
 void FlexGrid::keyPressEvent(QKeyEvent* event) {
   readBlocked_ = false;
   QTableView::keyPressEvent(event);
@@ -296,6 +317,12 @@ int FlexGrid::SelectedRows() const { return int(SelectedRowList().size()); }
 int FlexGrid::SelectedRow(int i) const {
   const std::vector<int>& rows = SelectedRowList();
   return i >= 0 && i < int(rows.size()) ? rows[i] : -1;
+}
+
+int FlexGrid::ActionRow() const {
+  const QModelIndex current = currentIndex();
+  if (current.isValid() && selectionModel()->isRowSelected(current.row())) return current.row() + 1;
+  return SelectedRow(0);
 }
 
 void FlexGrid::Refresh() {

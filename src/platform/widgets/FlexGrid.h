@@ -63,6 +63,9 @@ class FlexGrid : public QTableView {
   int SelectedRows() const;
   // The i-th selected row (0-based, rows ascending); -1 when there is none.
   int SelectedRow(int i) const;
+  // The row a one-record action works on: the current row when it is
+  // selected (the row of the cell frame), else the first selected row.
+  int ActionRow() const;
 
   bool AddItem(const QString& item, int position = -1) { return model_->AddItem(item, position); }
   bool RemoveItem(int row) { return model_->RemoveItem(row); }
@@ -91,6 +94,10 @@ class FlexGrid : public QTableView {
   void wheelEvent(QWheelEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+  // Every key that moves the current row selects it; Shift extends the
+  // selection from where it started, with or without Ctrl.
+  QItemSelectionModel::SelectionFlags selectionCommand(
+      const QModelIndex& index, const QEvent* event = nullptr) const override;
 
  private:
   // Reads the rows the view shows with first at the top; false when that
