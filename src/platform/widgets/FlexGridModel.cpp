@@ -17,9 +17,17 @@ namespace {
 struct CellKey {
   enum Kind { Null, Empty, Number, Text } kind = Empty;
   double value = 0;
+  // Integers compare as integers, exactly beyond 2^53.
+  bool isInteger = false;
+  qint64 integer = 0;
   QByteArray text;
-  double id = 0;
+  qint64 id = 0;
 };
+
+int CompareNumbers(const CellKey& a, const CellKey& b) {
+  if (a.isInteger && b.isInteger) return a.integer < b.integer ? -1 : (a.integer > b.integer);
+  return a.value < b.value ? -1 : (a.value > b.value ? 1 : 0);
+}
 
 QByteArray NoCaseBytes(const QString& text) {
   QByteArray bytes = text.toUtf8();
@@ -28,14 +36,12 @@ QByteArray NoCaseBytes(const QString& text) {
   return bytes;
 }
 
-int Compare(double a, double b) { return a < b ? -1 : (a > b ? 1 : 0); }
-
 int CompareKeys(const CellKey& a, const CellKey& b) {
   if (a.kind != b.kind) return a.kind < b.kind ? -1 : 1;
   int c = 0;
-  if (a.kind == CellKey::Number) c = Compare(a.value, b.value);
+  if (a.kind == CellKey::Number) c = CompareNumbers(a, b);
   if (a.kind == CellKey::Text) c = a.text.compare(b.text);
-  return c != 0 ? c : Compare(a.id, b.id);
+  return c != 0 ? c : (a.id < b.id ? -1 : (a.id > b.id));
 }
 
 // Rows beyond those in view that a read of whole pages may hold.
@@ -453,7 +459,7 @@ void FlexGridModel::SortInMemory(int col, Qt::SortOrder order) {
   std::vector<CellKey> keys(n);
   for (int r = 0; r < n; ++r) {
     CellKey& key = keys[r];
-    if (idCol > 0 && idCol != col) key.id = CellText(r, idCol).toDouble();
+    if (idCol > 0 && idCol != col) key.id = CellText(r, idCol).toLongLong();
     const QString text = CellText(r, col);
     int at = 0;
     const QueryResult* bound = cols_[col].field >= 0 ? Record(At(r), &at) : nullptr;
@@ -463,9 +469,13 @@ void FlexGridModel::SortInMemory(int col, Qt::SortOrder order) {
     }
     bool number = IsBoundNumber(r, col);
     if (number) {
-      key.value = bound->Cell(at, cols_[col].field).toDouble();
+      const QVariant cell = bound->Cell(at, cols_[col].field);
+      key.value = cell.toDouble();
+      key.isInteger = cell.typeId() == QMetaType::LongLong || cell.typeId() == QMetaType::Int;
+      key.integer = cell.toLongLong();
     } else if (!bound) {
       key.value = QLocale::c().toDouble(text, &number);
+      key.integer = QLocale::c().toLongLong(text, &key.isInteger);
     }
     key.kind = number ? CellKey::Number : CellKey::Text;
     if (!number) key.text = NoCaseBytes(text);
