@@ -89,6 +89,23 @@ std::unique_ptr<rd::Connection> OtherUser(editorsupport::Bench& bench) {
   return other;
 }
 
+// The rows in view as the model holds them, without reading any.
+void CheckViewAgainstDatabase(rd::FlexGrid& grid, rd::BrowseWindow& browse) {
+  const QStringList ids = Expected("ID", "ORDER BY Code");
+  const QMap<QString, QString> rows = RowsById();
+  QCOMPARE(grid.Rows() - 1, int(ids.size()));
+  QCOMPARE(Panels(browse).value(0), QString("Records: %1").arg(ids.size()));
+  const int top = grid.verticalScrollBar()->value();
+  const int shown = grid.viewport()->height() / grid.verticalHeader()->defaultSectionSize();
+  QVERIFY(shown > 5);
+  for (int r = top; r < std::min<int>(top + shown, ids.size()); ++r) {
+    QStringList cells;
+    for (int c = 0; c < grid.model()->columnCount(); ++c)
+      cells << grid.model()->index(r, c).data().toString();
+    QCOMPARE(cells.join('|'), rows.value(ids[r]));
+  }
+}
+
 void CtrlEnd(rd::FlexGrid& grid) {
   QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
   QCoreApplication::processEvents();
@@ -109,6 +126,8 @@ class TestPagedBrowse : public QObject {
   void busyDatabaseIsSaidOnceAndReadOnTheNextAction();
   void otherUsersChangesLeaveNoRowBlankOrTwice_data();
   void otherUsersChangesLeaveNoRowBlankOrTwice();
+  void changesBetweenMovesShowTheDatabase_data();
+  void changesBetweenMovesShowTheDatabase();
   void jumpsReadOnlyThePagesShown();
   void damagedPagesAreNamedOnce();
 };
@@ -357,6 +376,60 @@ void TestPagedBrowse::otherUsersChangesLeaveNoRowBlankOrTwice() {
   for (const QString& id : before.keys())
     if (after.contains(id)) QVERIFY2(shown.contains(id), qPrintable("left out: " + id));
   QCOMPARE(Panels(*bench.browse).value(0), QString("Records: %1").arg(grid.Rows() - 1));
+}
+
+void TestPagedBrowse::changesBetweenMovesShowTheDatabase_data() {
+  QTest::addColumn<QStringList>("change");
+  QTest::addColumn<bool>("toEnd");
+  QTest::newRow("two rows swap sides of a seam")
+      << QStringList{"update Customer set Code='P02999a' where Code='P00005'",
+                     "update Customer set Code='P00004a' where Code='P02990'"}
+      << false;
+  QTest::newRow("insert before the view, a held row moved down")
+      << QStringList{"insert into Customer (Code, Name) values ('P00000a', 'New')",
+                     "update Customer set Code='P00450a' where Code='P00150'"}
+      << false;
+  QTest::newRow("delete, a row moved up")
+      << QStringList{"delete from Customer where Code='P00005'",
+                     "update Customer set Code='P00050a' where Code='P00350'"}
+      << false;
+  QTest::newRow("mass delete to 500 rows")
+      << QStringList{"delete from Customer where ID > 500"} << true;
+}
+
+// Another user's change between two series of moves: the rows in view are
+// the database's, and so is the count, however much changed.
+void TestPagedBrowse::changesBetweenMovesShowTheDatabase() {
+  QFETCH(QStringList, change);
+  QFETCH(bool, toEnd);
+  editorsupport::Bench bench;
+  AddCustomers(3000);
+  bench.Browse("Customers", "Customer");
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  grid.resize(600, 400);
+  for (int i = 0; i < 10; ++i) QTest::keyClick(&grid, Qt::Key_PageDown);
+  std::unique_ptr<rd::Connection> other = OtherUser(bench);
+  for (const QString& sql : change) QVERIFY2(other->Execute(sql), qPrintable(other->LastError()));
+  if (toEnd) {
+    CtrlEnd(grid);
+    QCOMPARE(grid.Row(), grid.Rows() - 1);
+  } else {
+    for (int i = 0; i < 10; ++i) QTest::keyClick(&grid, Qt::Key_PageDown);
+  }
+  QCoreApplication::processEvents();
+  CheckViewAgainstDatabase(grid, *bench.browse);
+  if (!toEnd) {
+    // Back over the rows held from before the change.
+    for (int i = 0; i < 12; ++i) QTest::keyClick(&grid, Qt::Key_PageUp);
+    CheckViewAgainstDatabase(grid, *bench.browse);
+    return;
+  }
+  // Every row selected has its record.
+  grid.selectAll();
+  QCOMPARE(grid.SelectedRows(), grid.Rows() - 1);
+  QCOMPARE(grid.FinishRead(), rd::PagedQuery::Status::Read);
+  for (int i = 0; i < grid.SelectedRows(); ++i)
+    QVERIFY(!grid.TextMatrix(grid.SelectedRow(i), 1).isEmpty());
 }
 
 void TestPagedBrowse::jumpsReadOnlyThePagesShown() {

@@ -712,14 +712,22 @@ class TestDatabase : public QObject {
       QVERIFY(other->Execute("insert into t (Name) values ('added')"));
       QVERIFY2(save.Commit(), qPrintable(other->LastError()));
     }
-    QCOMPARE(paged->Reach(202, 202), Status::Read);
+    // The rows held are of the state before: nothing of the new one joins
+    // them. Without a change stamp only the seams tell, and none is held.
+    QCOMPARE(paged->Reach(202, 202), odbc_ ? Status::Read : Status::Stale);
+    if (!odbc_) {
+      QCOMPARE(paged->HeldRows(), 100);
+      bool moved = true;
+      paged = paged->ReadAgain(202, 202, &moved, &failure);
+      QVERIFY2(paged, qPrintable(failure.error));
+      QVERIFY(!moved);
+    }
+    QCOMPARE(paged->RowCount(), 251);
     int at = -1;
     const rd::QueryResult* rows = paged->Held(202, &at);
     QVERIFY(rows);
     QCOMPARE(rows->Text(at, 2), QString("late"));
-    // A row added at the end moves nothing that is held.
     QCOMPARE(paged->ReadAll(), Status::Read);
-    QCOMPARE(paged->RowCount(), 251);
     QCOMPARE(paged->AllRows()->Text(250, 1), QString("added"));
 
     auto sorted = paged->Sorted(1, true, &failure);

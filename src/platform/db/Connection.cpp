@@ -465,6 +465,20 @@ bool Connection::QueryColumns(const QString& sql, QStringList* names) {
   return true;
 }
 
+bool Connection::ReadChangeStamp(ChangeStamp* stamp) {
+  *stamp = {};
+  if (!sqlite_ || !db_.isOpen()) return true;
+  QString error;
+  SqliteStatement stmt = PrepareSqlite(handle_, QStringLiteral("PRAGMA data_version"), &error);
+  if (!stmt || sqlite3_step(stmt.get()) != SQLITE_ROW) {
+    SetSqliteError(stmt ? QString::fromUtf8(sqlite3_errmsg(handle_)) : error);
+    return false;
+  }
+  stamp->version = sqlite3_column_int64(stmt.get(), 0);
+  stamp->changes = sqlite3_total_changes64(handle_);
+  return true;
+}
+
 bool Connection::CanRead(const QString& sql) {
   if (!db_.isOpen()) {
     SetError(QStringLiteral("The connection is closed."));

@@ -86,6 +86,17 @@ class Connection {
   // row; what Query refuses is refused alike. A stand-in with no database
   // of its own answers with the columns of its Query.
   virtual bool QueryColumns(const QString& sql, QStringList* names);
+  // What a reader compares to learn whether the database changed since it
+  // last looked: SQLite's data_version (another connection committed) and
+  // this connection's own change count. Unknown (Known() false) where the
+  // database keeps no such counter. False, the error set, when the file
+  // cannot be read (another program locks it).
+  struct ChangeStamp {
+    qint64 version = -1, changes = -1;
+    bool Known() const { return version >= 0; }
+    bool operator==(const ChangeStamp&) const = default;
+  };
+  virtual bool ReadChangeStamp(ChangeStamp* stamp);
 
   virtual bool BeginTrans();
   virtual bool CommitTrans();

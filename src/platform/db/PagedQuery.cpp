@@ -11,6 +11,9 @@ constexpr int kPageRows = 100;
 // Pages held at once beyond those asked for last: 4,000 rows.
 constexpr size_t kMaxPages = 40;
 const QString kClosed = QStringLiteral("The connection is closed.");
+const QString kMoving = QStringLiteral("The rows keep moving.");
+// Reads tried before a database that keeps changing is given up.
+constexpr int kAttempts = 3;
 }  // namespace
 
 bool PagedQuery::Failure::Busy() const { return Connection::IsBusyCode(code); }
@@ -103,19 +106,33 @@ std::shared_ptr<PagedQuery> PagedQuery::Sorted(int column, bool descending,
 }
 
 bool PagedQuery::ReadFirstPage() {
-  auto first = std::make_shared<QueryResult>();
-  if (!ReadPages(0, 0, first.get())) return false;
-  // The first read names the columns, even of an empty result; a sorted
-  // copy keeps them, as its own are only numbered.
-  if (columns_.isEmpty()) {
-    columns_ = first->columns;
-    for (int i = 0; i < columns_.size() && idColumn_ < 0; ++i)
-      if (columns_[i].compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0) idColumn_ = i;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    Connection::ChangeStamp before, after;
+    auto first = std::make_shared<QueryResult>();
+    if (!ReadStamp(&before) || !ReadPages(0, 0, first.get())) return false;
+    // The first read names the columns, even of an empty result; a sorted
+    // copy keeps them, as its own are only numbered.
+    if (columns_.isEmpty()) {
+      columns_ = first->columns;
+      for (int i = 0; i < columns_.size() && idColumn_ < 0; ++i)
+        if (columns_[i].compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0) idColumn_ = i;
+    }
+    if (!Count() || !ReadStamp(&after)) return false;
+    if (before != after) continue;
+    stamp_ = before;
+    pages_.clear();
+    bool more = false;
+    TakePage(0, {first, 0, 0}, &more);
+    return true;
   }
-  if (!Count()) return false;
-  bool more = false;
-  TakePage(0, {first, 0, 0}, &more);
-  return true;
+  failure_ = {kMoving, 0};
+  return false;
+}
+
+bool PagedQuery::ReadStamp(Connection::ChangeStamp* stamp) {
+  Connection* db = connection_ ? connection_() : nullptr;
+  if (!db) return Fail(nullptr);
+  return db->ReadChangeStamp(stamp) || Fail(db);
 }
 
 PagedQuery PagedQuery::Unread() const {
@@ -123,6 +140,8 @@ PagedQuery PagedQuery::Unread() const {
   query.pages_.clear();
   query.all_.reset();
   query.failure_ = {};
+  query.stamp_ = {};
+  query.stale_ = false;
   return query;
 }
 
@@ -162,15 +181,17 @@ bool PagedQuery::TakePage(int page, const Page& read, bool* more) {
   const QueryResult& rows = *read.rows;
   const int lead = read.lead;
   const int got = rows.rowCount() - lead;
+  // With a stamp every held row is of the same state: no seam to check.
+  const bool seams = !stamp_.Known();
   const auto before = pages_.find(page - 1);
-  if (before != pages_.end()) {
+  if (seams && before != pages_.end()) {
     const Page& prev = before->second;
     if (lead == 0 || rows.rowCount() < lead || prev.size != kPageRows ||
         RowKey(rows, lead - 1) != RowKey(*prev.rows, prev.lead + prev.size - 1))
       return false;
   }
   const auto after = pages_.find(page + 1);
-  if (after != pages_.end() &&
+  if (seams && after != pages_.end() &&
       (got <= kPageRows ||
        RowKey(rows, lead + kPageRows) != RowKey(*after->second.rows, after->second.lead)))
     return false;
@@ -188,6 +209,34 @@ bool PagedQuery::TakePage(int page, const Page& read, bool* more) {
 PagedQuery::Status PagedQuery::Reach(int first, int last) {
   failure_ = {};
   if (all_) return Status::Read;
+  if (stale_ || Holds(first, last)) return stale_ ? Status::Stale : Status::Read;
+  // Read only in the state the held rows came from.
+  Connection::ChangeStamp before, after;
+  if (!ReadStamp(&before)) return Status::Failed;
+  stale_ = before != stamp_;
+  if (stale_) return Status::Stale;
+  std::vector<int> taken;
+  const Status status = ReadMissing(first, last, &taken);
+  if (status == Status::Failed || !ReadStamp(&after)) return Status::Failed;
+  // A seam that disagrees, or a commit during the read: what it took goes.
+  stale_ = status == Status::Stale || after != stamp_;
+  if (stale_) {
+    for (int page : taken) pages_.erase(page);
+    return Status::Stale;
+  }
+  LetGo(std::max(first, 0) / kPageRows, std::max(last, 0) / kPageRows);
+  return Status::Read;
+}
+
+bool PagedQuery::IsCurrent(bool* current) {
+  failure_ = {};
+  Connection::ChangeStamp now;
+  if (!ReadStamp(&now)) return false;
+  *current = all_ || (!stale_ && now == stamp_);
+  return true;
+}
+
+PagedQuery::Status PagedQuery::ReadMissing(int first, int last, std::vector<int>* taken) {
   first = std::max(first, 0);
   const int firstPage = first / kPageRows;
   int lastPage = std::min(last, count_ - 1) / kPageRows;
@@ -196,36 +245,64 @@ PagedQuery::Status PagedQuery::Reach(int first, int last) {
     // The pages missing from here on, read in one statement.
     int run = page;
     while (run < lastPage && !pages_.count(run + 1)) ++run;
-    auto read = std::make_shared<QueryResult>();
-    if (!ReadPages(page, run, read.get())) return Status::Failed;
+    auto rows = std::make_shared<QueryResult>();
+    if (!ReadPages(page, run, rows.get())) return Status::Failed;
     bool more = true;
     for (int lead = page > 0 ? 1 : 0; page <= run && more; ++page, lead += kPageRows) {
-      if (!TakePage(page, {read, lead, 0}, &more)) return Restart(first, last);
+      if (!TakePage(page, {rows, lead, 0}, &more)) return Status::Stale;
+      taken->push_back(page);
       // Rows added after the count: counted again.
       if (more && (page + 1) * kPageRows >= count_ && !Count()) return Status::Failed;
     }
     --page;
     lastPage = std::min(last, count_ - 1) / kPageRows;
   }
-  LetGo(firstPage, lastPage);
   return Status::Read;
 }
 
-PagedQuery::Status PagedQuery::Restart(int first, int last) {
-  PagedQuery fresh = Unread();
-  if (!fresh.Count()) {
-    failure_ = fresh.failure_;
-    return Status::Failed;
+std::shared_ptr<PagedQuery> PagedQuery::ReadAgain(int first, int last, bool* moved,
+                                                  Failure* failure) const {
+  *moved = false;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    std::shared_ptr<PagedQuery> fresh(new PagedQuery(Unread()));
+    Connection::ChangeStamp after;
+    if (!fresh->ReadStamp(&fresh->stamp_) || !fresh->ReadRange(first, last) ||
+        !fresh->ReadStamp(&after)) {
+      *failure = fresh->failure_;
+      return nullptr;
+    }
+    if (after != fresh->stamp_) continue;
+    // A row seen before that is another record now, or gone.
+    for (int row = std::max(first, 0); row <= last && !*moved; ++row) {
+      const QString was = KeyAt(row);
+      *moved = !was.isNull() && was != fresh->KeyAt(row);
+    }
+    return fresh;
   }
-  const Status read = fresh.Reach(first, last);
-  if (read != Status::Read) {
-    // Moved again while it was read again: the next action tries anew.
-    failure_ = fresh.failure_;
-    if (failure_.error.isEmpty()) failure_.error = QStringLiteral("The rows keep moving.");
-    return Status::Failed;
-  }
-  *this = std::move(fresh);
-  return Status::Moved;
+  *failure = {kMoving, 0};
+  return nullptr;
+}
+
+bool PagedQuery::ReadRange(int first, int last) {
+  if (!Count()) return false;
+  const int span = std::max(0, last - first);
+  first = std::clamp(first, 0, std::max(0, count_ - 1 - span));
+  last = std::min(first + span, count_ - 1);
+  if (last < first) return true;
+  const int firstPage = first / kPageRows, lastPage = last / kPageRows;
+  auto rows = std::make_shared<QueryResult>();
+  if (!ReadPages(firstPage, lastPage, rows.get())) return false;
+  bool more = true;
+  for (int page = firstPage, lead = page > 0 ? 1 : 0; page <= lastPage && more;
+       ++page, lead += kPageRows)
+    TakePage(page, {rows, lead, 0}, &more);
+  return true;
+}
+
+QString PagedQuery::KeyAt(int row) const {
+  int at = 0;
+  const QueryResult* rows = Held(row, &at);
+  return rows ? RowKey(*rows, at) : QString();
 }
 
 void PagedQuery::LetGo(int firstPage, int lastPage) {
@@ -245,11 +322,15 @@ PagedQuery::Status PagedQuery::ReadAll() {
   if (all_) return Status::Read;
   Connection* db = connection_ ? connection_() : nullptr;
   auto rows = std::make_shared<QueryResult>();
-  if (!db || !db->Query(PageStatement(syntax_, query_, orderBy_, 0, -1), rows.get())) {
+  Connection::ChangeStamp now;
+  if (!db || !db->ReadChangeStamp(&now) ||
+      !db->Query(PageStatement(syntax_, query_, orderBy_, 0, -1), rows.get())) {
     Fail(db);
     return Status::Failed;
   }
+  // Held rows of the same state as the rows read are the same rows.
   bool moved = false;
+  if (now.Known() && now == stamp_ && !stale_) pages_.clear();
   for (const auto& [page, held] : pages_)
     for (int i = 0; i < held.size && !moved; ++i) {
       const int row = page * kPageRows + i;

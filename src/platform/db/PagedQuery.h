@@ -4,24 +4,28 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
+#include "platform/db/Connection.h"
 #include "platform/db/QueryResult.h"
 
 namespace rd {
-
-class Connection;
 
 // The rows of a query read a page at a time, only the pages asked for. The
 // number of rows comes from a count query. Every read is a statement of its
 // own, finished before the call returns, so no read stays open between two
 // calls and a save never meets one.
 //
-// A page is read with one row more at each end; where a neighbouring page
-// is held, that row must be the neighbour's row at the seam (the same ID),
-// or other users' inserts and deletes have moved the rows: everything is
-// then read again from the start, and the read says so. Held pages thus
-// never leave a record out or show one twice. Pages far from the last rows
-// asked for are let go; a page read past the end corrects the count.
+// All rows held come from one state of the database. On SQLite the
+// connection's change stamp is read before and after every read; when it
+// moved since the held rows were read, every held row is let go, the rows
+// are counted again and the rows in view read again in one statement, and
+// the read says so where those rows are other records now. Where the
+// database keeps no such stamp (the server), a page is read with one row
+// more at each end, and where a neighbouring page is held that row must be
+// the neighbour's row at the seam (the same ID), or the rows moved and are
+// read again alike. Pages far from the last rows asked for are let go; a
+// page read past the end corrects the count.
 class PagedQuery {
  public:
   // SQLite's LIMIT ... OFFSET, or the server's OFFSET ... FETCH.
@@ -29,9 +33,10 @@ class PagedQuery {
   // Asked at every read, so that a reconnect never leaves a dangling connection.
   using ConnectionSource = std::function<Connection*()>;
   // What a read did: the rows asked for are held (Read), or held after the
-  // rows moved and were read again from the start (Moved), or a statement
-  // failed and every row held before stays as it was (Failed).
-  enum class Status { Read, Moved, Failed };
+  // rows moved and were read again (Moved), or a statement failed and every
+  // row held before stays as it was (Failed), or the database changed since
+  // the held rows were read and nothing new is taken (Stale: ReadAgain).
+  enum class Status { Read, Moved, Failed, Stale };
   // Why a read failed: the database's error and SQLite's result code.
   struct Failure {
     QString error;
@@ -70,8 +75,21 @@ class PagedQuery {
   const QueryResult* Held(int row, int* at) const;
   // Whether every row of [first, last] within the count is held.
   bool Holds(int first, int last) const;
-  // Reads the pages of rows [first, last] that are not held.
+  // Reads the pages of rows [first, last] that are not held; Stale, with
+  // nothing taken, once the database changed since the held rows were read.
   Status Reach(int first, int last);
+  // Whether the database is as it was when the held rows were read (one
+  // cheap look); false, with LastFailure(), when that cannot be read.
+  bool IsCurrent(bool* current);
+  // The same query counted again, with rows [first, last] (or as many of
+  // the last rows, where fewer are left) read in one statement; *moved
+  // tells whether a row held there is another record now. Null, with
+  // *failure, when a read fails.
+  std::shared_ptr<PagedQuery> ReadAgain(int first, int last, bool* moved,
+                                        Failure* failure) const;
+  // The key of a held row (its ID, or all its texts where there is no ID
+  // column); empty when the row is not held.
+  QString KeyAt(int row) const;
   // Reads every row in one statement; they replace the pages.
   Status ReadAll();
   // Every row, once ReadAll succeeded; null before.
@@ -95,12 +113,17 @@ class PagedQuery {
   // Pages [firstPage, lastPage] read in one statement with a seam row at
   // each end; false when it fails.
   bool ReadPages(int firstPage, int lastPage, QueryResult* rows);
+  // Reads the pages of rows [first, last] that are not held; Stale when a
+  // seam row disagrees with a held neighbour. *taken gets the pages taken.
+  Status ReadMissing(int first, int last, std::vector<int>* taken);
+  // Counts and reads rows [first, last] into a query holding none.
+  bool ReadRange(int first, int last);
+  bool ReadStamp(Connection::ChangeStamp* stamp);
   // Takes a page from rows read, its first row at read.lead; false when
   // the seam rows disagree with a held neighbour. *more tells whether a row
   // follows the page.
   bool TakePage(int page, const Page& read, bool* more);
   bool Count();
-  Status Restart(int first, int last);
   void LetGo(int firstPage, int lastPage);
   QString RowKey(const QueryResult& rows, int row) const;
   bool Fail(Connection* db);
@@ -114,6 +137,10 @@ class PagedQuery {
   std::map<int, Page> pages_;
   std::shared_ptr<const QueryResult> all_;
   Failure failure_;
+  // The database's state the held rows were read in; stale_ when a read
+  // may have met another.
+  Connection::ChangeStamp stamp_;
+  bool stale_ = false;
 };
 
 }  // namespace rd

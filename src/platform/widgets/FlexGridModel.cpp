@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLocale>
 #include <algorithm>
 #include <numeric>
@@ -16,9 +17,17 @@ namespace {
 struct CellKey {
   enum Kind { Null, Empty, Number, Text } kind = Empty;
   double value = 0;
+  // Integers compare as integers, exactly beyond 2^53.
+  bool isInteger = false;
+  qint64 integer = 0;
   QByteArray text;
-  double id = 0;
+  qint64 id = 0;
 };
+
+int CompareNumbers(const CellKey& a, const CellKey& b) {
+  if (a.isInteger && b.isInteger) return a.integer < b.integer ? -1 : (a.integer > b.integer);
+  return a.value < b.value ? -1 : (a.value > b.value ? 1 : 0);
+}
 
 QByteArray NoCaseBytes(const QString& text) {
   QByteArray bytes = text.toUtf8();
@@ -27,15 +36,16 @@ QByteArray NoCaseBytes(const QString& text) {
   return bytes;
 }
 
-int Compare(double a, double b) { return a < b ? -1 : (a > b ? 1 : 0); }
-
 int CompareKeys(const CellKey& a, const CellKey& b) {
   if (a.kind != b.kind) return a.kind < b.kind ? -1 : 1;
   int c = 0;
-  if (a.kind == CellKey::Number) c = Compare(a.value, b.value);
+  if (a.kind == CellKey::Number) c = CompareNumbers(a, b);
   if (a.kind == CellKey::Text) c = a.text.compare(b.text);
-  return c != 0 ? c : Compare(a.id, b.id);
+  return c != 0 ? c : (a.id < b.id ? -1 : (a.id > b.id));
 }
+
+// Rows beyond those in view that a read of whole pages may hold.
+constexpr int kReadAround = 100;
 
 // The wait cursor while a paged read runs.
 struct WaitCursor {
@@ -77,6 +87,7 @@ void FlexGridModel::BindPaged(std::shared_ptr<PagedQuery> rows) {
   for (int f = 0; f < names.size(); ++f) cols_.push_back({names[f], names[f], f, {}});
   pagedRows_ = rows->RowCount();
   paged_ = std::move(rows);
+  viewFirst_ = viewLast_ = 0;
   endResetModel();
 }
 
@@ -85,19 +96,98 @@ std::shared_ptr<const QueryResult> FlexGridModel::BoundRows() const {
 }
 
 PagedQuery::Status FlexGridModel::FetchRows(int first, int last) {
-  if (!paged_ || paged_->Holds(first, last)) return PagedQuery::Status::Read;
+  viewFirst_ = first;
+  viewLast_ = last;
+  return Fetch(first, last);
+}
+
+PagedQuery::Status FlexGridModel::Fetch(int first, int last) {
+  if (!paged_ || changing_ || paged_->Holds(first, last)) return PagedQuery::Status::Read;
   WaitCursor wait;
-  const PagedQuery::Status status = paged_->Reach(first, last);
-  Report(status);
-  return status;
+  bool moved = false;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    bool current = false;
+    if (!paged_->IsCurrent(&current)) break;
+    bool changed = false;
+    if (!current && !ReadAgain(&changed)) return PagedQuery::Status::Failed;
+    moved = moved || changed;
+    const PagedQuery::Status status = paged_->Reach(first, last);
+    if (status == PagedQuery::Status::Stale) continue;
+    Report(status);
+    if (status == PagedQuery::Status::Read && moved) emit RowsReread();
+    return moved && status == PagedQuery::Status::Read ? PagedQuery::Status::Moved : status;
+  }
+  Report(PagedQuery::Status::Failed);
+  return PagedQuery::Status::Failed;
+}
+
+PagedQuery::Status FlexGridModel::FollowDatabase() {
+  if (!paged_ || changing_) return PagedQuery::Status::Read;
+  bool current = false;
+  if (!paged_->IsCurrent(&current)) {
+    Report(PagedQuery::Status::Failed);
+    return PagedQuery::Status::Failed;
+  }
+  if (current) return PagedQuery::Status::Read;
+  WaitCursor wait;
+  bool moved = false;
+  if (!ReadAgain(&moved)) return PagedQuery::Status::Failed;
+  if (!moved) return PagedQuery::Status::Read;
+  emit RowsReread();
+  return PagedQuery::Status::Moved;
+}
+
+bool FlexGridModel::ReadAgain(bool* moved) {
+  PagedQuery::Failure failure;
+  std::shared_ptr<PagedQuery> fresh = paged_->ReadAgain(viewFirst_, viewLast_, moved, &failure);
+  if (!fresh) {
+    emit ReadFailed(failure.error, failure.code);
+    return false;
+  }
+  Replace(std::move(fresh));
+  return true;
+}
+
+void FlexGridModel::Replace(std::shared_ptr<PagedQuery> rows) {
+  changing_ = true;
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  const QModelIndexList before = persistentIndexList();
+  QStringList keys;
+  keys.reserve(before.size());
+  for (const QModelIndex& i : before) keys << paged_->KeyAt(i.row());
+  const int counted = pagedRows_;
+  paged_ = std::move(rows);
+  pagedRows_ = paged_->RowCount();
+  // The rows read again: those in view, or the last ones where fewer are left.
+  const int span = std::max(0, viewLast_ - viewFirst_);
+  const int first = std::clamp(viewFirst_, 0, std::max(0, pagedRows_ - 1 - span));
+  QHash<QString, int> rowOfKey;
+  for (int row = std::max(0, first - kReadAround); row < pagedRows_ &&
+                                                   row <= first + span + kReadAround; ++row)
+    if (const QString key = paged_->KeyAt(row); !key.isNull()) rowOfKey.insert(key, row);
+  QModelIndexList after;
+  after.reserve(before.size());
+  for (int i = 0; i < before.size(); ++i) {
+    const int row = keys[i].isNull() ? -1 : rowOfKey.value(keys[i], -1);
+    after << (row >= 0 ? index(row, before[i].column()) : QModelIndex());
+  }
+  changePersistentIndexList(before, after);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+  changing_ = false;
+  if (pagedRows_ != counted) emit RecordCountChanged(pagedRows_);
 }
 
 PagedQuery::Status FlexGridModel::FinishRead() {
   if (!paged_ || paged_->AllRows()) return PagedQuery::Status::Read;
-  WaitCursor wait;
-  const PagedQuery::Status status = paged_->ReadAll();
-  Report(status);
-  return status;
+  bool moved = FollowDatabase() == PagedQuery::Status::Moved;
+  if (!paged_->AllRows()) {
+    WaitCursor wait;
+    const PagedQuery::Status status = paged_->ReadAll();
+    Report(status);
+    if (status == PagedQuery::Status::Failed) return status;
+    moved = moved || status == PagedQuery::Status::Moved;
+  }
+  return moved ? PagedQuery::Status::Moved : PagedQuery::Status::Read;
 }
 
 void FlexGridModel::Report(PagedQuery::Status status) {
@@ -111,18 +201,24 @@ void FlexGridModel::Report(PagedQuery::Status status) {
 }
 
 void FlexGridModel::FollowCount() {
-  const int now = paged_->RowCount();
-  if (now == pagedRows_) return;
-  if (now < pagedRows_) {
-    beginRemoveRows(QModelIndex(), now, pagedRows_ - 1);
-    pagedRows_ = now;
-    endRemoveRows();
-  } else {
-    beginInsertRows(QModelIndex(), pagedRows_, now - 1);
-    pagedRows_ = now;
-    endInsertRows();
+  // Whatever the view does inside the change reads nothing; the count
+  // changes until it is the one counted last.
+  if (changing_) return;
+  const int counted = pagedRows_;
+  changing_ = true;
+  for (int now = paged_->RowCount(); now != pagedRows_; now = paged_->RowCount()) {
+    if (now < pagedRows_) {
+      beginRemoveRows(QModelIndex(), now, pagedRows_ - 1);
+      pagedRows_ = now;
+      endRemoveRows();
+    } else {
+      beginInsertRows(QModelIndex(), pagedRows_, now - 1);
+      pagedRows_ = now;
+      endInsertRows();
+    }
   }
-  emit RecordCountChanged(now);
+  changing_ = false;
+  if (pagedRows_ != counted) emit RecordCountChanged(pagedRows_);
 }
 
 bool FlexGridModel::Detach() {
@@ -225,7 +321,7 @@ QStringList& FlexGridModel::MakeOwn(int row) {
 QString FlexGridModel::TextMatrix(int row, int col) const {
   if (!IsColumn(col) || row < 0 || row >= Rows()) return QString();
   // A reader of a row reads its page; the view never comes here.
-  if (row > 0 && paged_) const_cast<FlexGridModel*>(this)->FetchRows(row - 1, row - 1);
+  if (row > 0 && paged_) const_cast<FlexGridModel*>(this)->Fetch(row - 1, row - 1);
   if (row >= Rows()) return QString();
   return row == 0 ? cols_[col].caption : CellText(row - 1, col);
 }
@@ -363,7 +459,7 @@ void FlexGridModel::SortInMemory(int col, Qt::SortOrder order) {
   std::vector<CellKey> keys(n);
   for (int r = 0; r < n; ++r) {
     CellKey& key = keys[r];
-    if (idCol > 0 && idCol != col) key.id = CellText(r, idCol).toDouble();
+    if (idCol > 0 && idCol != col) key.id = CellText(r, idCol).toLongLong();
     const QString text = CellText(r, col);
     int at = 0;
     const QueryResult* bound = cols_[col].field >= 0 ? Record(At(r), &at) : nullptr;
@@ -373,9 +469,13 @@ void FlexGridModel::SortInMemory(int col, Qt::SortOrder order) {
     }
     bool number = IsBoundNumber(r, col);
     if (number) {
-      key.value = bound->Cell(at, cols_[col].field).toDouble();
+      const QVariant cell = bound->Cell(at, cols_[col].field);
+      key.value = cell.toDouble();
+      key.isInteger = cell.typeId() == QMetaType::LongLong || cell.typeId() == QMetaType::Int;
+      key.integer = cell.toLongLong();
     } else if (!bound) {
       key.value = QLocale::c().toDouble(text, &number);
+      key.integer = QLocale::c().toLongLong(text, &key.isInteger);
     }
     key.kind = number ? CellKey::Number : CellKey::Text;
     if (!number) key.text = NoCaseBytes(text);

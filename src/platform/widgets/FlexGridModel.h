@@ -45,9 +45,21 @@ class FlexGridModel : public QAbstractTableModel {
   bool IsPaged() const { return paged_ != nullptr; }
   const PagedQuery* Paged() const { return paged_.get(); }
   // Reads the rows [first, last] (0-based data rows) of a paged binding
-  // that are not held. A failure emits ReadFailed; rows read again after
-  // other users moved them emit RowsReread.
+  // that are not held; the rows asked for last are taken as those in view.
+  // Where the database changed since the held rows were read, every held
+  // row is let go first and the rows in view are read again (see
+  // FollowDatabase). A failure emits ReadFailed.
   PagedQuery::Status FetchRows(int first, int last);
+  // One cheap look, for an action before it uses a held row: where the
+  // database changed since the held rows were read (another connection
+  // committed, or this one saved), lets go of them, counts again and reads
+  // the rows in view again in one statement. That emits
+  // layoutAboutToBeChanged, then layoutChanged (VerticalSortHint) with the
+  // persistent indexes moved to the rows now holding their records (by ID),
+  // invalid where that record is not among the rows read; then
+  // RecordCountChanged when the count moved, and last RowsReread when a row
+  // in view is another record now (Moved). Failed emits ReadFailed.
+  PagedQuery::Status FollowDatabase();
   // Reads every row of a paged binding, as FetchRows reports.
   PagedQuery::Status FinishRead();
   // The column key and order of the last sort of a paged binding; the key
@@ -133,6 +145,13 @@ class FlexGridModel : public QAbstractTableModel {
   // Reports a paged read and follows the count it found.
   void Report(PagedQuery::Status status);
   void FollowCount();
+  // Follows the database, then reads rows [first, last] when not held.
+  PagedQuery::Status Fetch(int first, int last);
+  // The paged binding read again around the rows in view; false when it failed.
+  bool ReadAgain(bool* moved);
+  // Takes a paged binding holding other rows, the persistent indexes
+  // following their records' keys.
+  void Replace(std::shared_ptr<PagedQuery> rows);
   bool IsDataRow(int row) const { return row >= 1 && row < Rows(); }
   bool IsColumn(int col) const { return col >= 0 && col < Cols(); }
 
@@ -143,6 +162,10 @@ class FlexGridModel : public QAbstractTableModel {
   std::vector<Column> cols_;
   std::vector<int> rows_;
   int pagedRows_ = 0;
+  // The rows asked for last by FetchRows: those the view shows.
+  int viewFirst_ = 0, viewLast_ = 0;
+  // Inside a change of the rows: nested reads take nothing new.
+  bool changing_ = false;
   std::vector<QStringList> own_;
 };
 
