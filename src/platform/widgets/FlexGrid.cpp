@@ -67,6 +67,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
     ReadView(verticalScrollBar()->value());
   });
   connect(model_, &FlexGridModel::ReadFailed, this, [this](const QString& error, int code) {
+    if (retelling_) return;
     // A box opened during a drag would take the scroll bar's release.
     if (verticalScrollBar()->isSliderDown())
       dragFailure_ = PagedQuery::Failure{error, code};
@@ -202,17 +203,25 @@ QItemSelectionModel::SelectionFlags FlexGrid::selectionCommand(const QModelIndex
 void FlexGrid::keyPressEvent(QKeyEvent* event) {
   readBlocked_ = false;
   QTableView::keyPressEvent(event);
+  ReadShown();
 }
 
 void FlexGrid::wheelEvent(QWheelEvent* event) {
   readBlocked_ = false;
   QTableView::wheelEvent(event);
+  ReadShown();
 }
 
 void FlexGrid::resizeEvent(QResizeEvent* event) {
   QTableView::resizeEvent(event);
-  ScrolledTo(verticalScrollBar()->value());
+  // The rows a resize brings into view are read even after a failed read;
+  // a failure already told is not told again.
+  retelling_ = std::exchange(readBlocked_, false);
+  ReadShown();
+  retelling_ = false;
 }
+
+void FlexGrid::ReadShown() { ScrolledTo(verticalScrollBar()->value()); }
 
 void FlexGrid::ResetAfterBinding() {
   sizedByHand_.assign(model_->columnCount(), false);
@@ -356,7 +365,9 @@ void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event) {
+  readBlocked_ = false;
   QTableView::mousePressEvent(event);
+  ReadShown();
   const int row = rowAt(event->position().toPoint().y());
   emit MouseDown(event->button(), row >= 0 ? row + 1 : -1);
 }
