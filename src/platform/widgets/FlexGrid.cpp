@@ -67,7 +67,6 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), model_(new FlexGridMod
     ReadView(verticalScrollBar()->value());
   });
   connect(model_, &FlexGridModel::ReadFailed, this, [this](const QString& error, int code) {
-    if (retelling_) return;
     // A box opened during a drag would take the scroll bar's release.
     if (verticalScrollBar()->isSliderDown())
       dragFailure_ = PagedQuery::Failure{error, code};
@@ -214,11 +213,9 @@ void FlexGrid::wheelEvent(QWheelEvent* event) {
 
 void FlexGrid::resizeEvent(QResizeEvent* event) {
   QTableView::resizeEvent(event);
-  // The rows a resize brings into view are read even after a failed read;
-  // a failure already told is not told again.
-  retelling_ = std::exchange(readBlocked_, false);
+  // After a failed read a resize waits for the user's next action, so that
+  // dragging a window edge never waits on a lock again and again.
   ReadShown();
-  retelling_ = false;
 }
 
 void FlexGrid::ReadShown() { ScrolledTo(verticalScrollBar()->value()); }

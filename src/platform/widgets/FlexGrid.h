@@ -26,8 +26,8 @@ class FlexGrid : public QTableView {
   // them, with as many rows as were counted. The view reads the pages it
   // is about to show when it scrolls or is resized, never while it paints;
   // after a failed read it stays where it was and reads nothing more until
-  // the user acts again (a key, the wheel, the scroll bar, a click, a
-  // resize). Rows in view that could not be read show a dimmed "…". A click on a
+  // the user acts again (a key, the wheel, the scroll bar, a click). Rows
+  // in view that could not be read show a dimmed "…". A click on a
   // caption reads the rows again in that column's order; that order is
   // kept when the next paged source has the column.
   void SetPagedSource(std::shared_ptr<PagedQuery> rows);
@@ -120,7 +120,6 @@ class FlexGrid : public QTableView {
   std::vector<int> hiddenWidthPx_;  // width of a hidden column when shown again
   bool fitting_ = false;
   bool readBlocked_ = false;  // after a failed read, until the user acts
-  bool retelling_ = false;    // a failure now would be one already told
   // A failure met during a scroll-bar drag, told when the drag ends.
   std::optional<PagedQuery::Failure> dragFailure_;
   bool reverting_ = false;
