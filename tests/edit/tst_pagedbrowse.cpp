@@ -124,6 +124,7 @@ class TestPagedBrowse : public QObject {
   void writerElsewhereMeetsNoOpenRead();
   void refreshReleasesTheRowsItReplaces();
   void busyDatabaseIsSaidOnceAndReadOnTheNextAction();
+  void windowGrownDuringALockShowsNoEmptyRecord();
   void otherUsersChangesLeaveNoRowBlankOrTwice_data();
   void otherUsersChangesLeaveNoRowBlankOrTwice();
   void changesBetweenMovesShowTheDatabase_data();
@@ -395,6 +396,51 @@ void TestPagedBrowse::changesBetweenMovesShowTheDatabase_data() {
       << false;
   QTest::newRow("mass delete to 500 rows")
       << QStringList{"delete from Customer where ID > 500"} << true;
+}
+
+// The window made taller while another user holds a write lock: the rows
+// that come into view are marked as not read, told once, and read by the
+// user's first action after the lock ends.
+void TestPagedBrowse::windowGrownDuringALockShowsNoEmptyRecord() {
+  editorsupport::Bench bench;
+  AddCustomers(3000);
+  bench.Browse("Customers", "Customer");
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  bench.browse->resize(600, 400);
+  bench.browse->show();
+  QVERIFY(QTest::qWaitForWindowExposed(bench.browse.get()));
+  QCoreApplication::processEvents();
+  const QMap<QString, QString> rows = RowsById();
+  const QStringList ids = Expected("ID", "ORDER BY Code");
+  std::unique_ptr<rd::Connection> other = OtherUser(bench);
+  QVERIFY2(other->Execute("BEGIN EXCLUSIVE"), qPrintable(other->LastError()));
+  QVERIFY(other->Execute("update Customer set Remark = 'locked' where ID = 1"));
+
+  const int rowHeight = grid.verticalHeader()->defaultSectionSize();
+  const int tall = 400 + 300 * rowHeight;
+  bench.browse->resize(600, tall);
+  QCoreApplication::processEvents();
+  bench.browse->resize(600, tall + 5 * rowHeight);
+  QCoreApplication::processEvents();
+  QCOMPARE(bench.db.Ui().texts(), QStringList{rd::GetLangString(1275)});
+  QCOMPARE(Panels(*bench.browse).value(0), QString("Records: 3010"));
+  const int shown = grid.viewport()->height() / rowHeight;
+  QVERIFY2(!grid.Paged()->Holds(0, shown - 1), "the grown window shows no unread row");
+  const QString unread(rd::FlexGridModel::kUnreadMark);
+  for (int r = 0; r < shown; ++r) {
+    QStringList cells, marks;
+    for (int c = 0; c < grid.model()->columnCount(); ++c) {
+      cells << grid.model()->index(r, c).data().toString();
+      marks << unread;
+    }
+    if (cells != marks) QCOMPARE(cells.join('|'), rows.value(ids[r]));
+  }
+
+  QVERIFY(other->Execute("ROLLBACK"));
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  QCoreApplication::processEvents();
+  QCOMPARE(bench.db.Ui().texts().size(), 1);
+  CheckViewAgainstDatabase(grid, *bench.browse);
 }
 
 // Another user's change between two series of moves: the rows in view are

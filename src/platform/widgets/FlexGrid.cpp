@@ -202,17 +202,23 @@ QItemSelectionModel::SelectionFlags FlexGrid::selectionCommand(const QModelIndex
 void FlexGrid::keyPressEvent(QKeyEvent* event) {
   readBlocked_ = false;
   QTableView::keyPressEvent(event);
+  ReadShown();
 }
 
 void FlexGrid::wheelEvent(QWheelEvent* event) {
   readBlocked_ = false;
   QTableView::wheelEvent(event);
+  ReadShown();
 }
 
 void FlexGrid::resizeEvent(QResizeEvent* event) {
   QTableView::resizeEvent(event);
-  ScrolledTo(verticalScrollBar()->value());
+  // After a failed read a resize waits for the user's next action, so that
+  // dragging a window edge never waits on a lock again and again.
+  ReadShown();
 }
+
+void FlexGrid::ReadShown() { ScrolledTo(verticalScrollBar()->value()); }
 
 void FlexGrid::ResetAfterBinding() {
   sizedByHand_.assign(model_->columnCount(), false);
@@ -356,7 +362,9 @@ void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event) {
+  readBlocked_ = false;
   QTableView::mousePressEvent(event);
+  ReadShown();
   const int row = rowAt(event->position().toPoint().y());
   emit MouseDown(event->button(), row >= 0 ? row + 1 : -1);
 }

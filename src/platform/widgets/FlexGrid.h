@@ -26,7 +26,8 @@ class FlexGrid : public QTableView {
   // them, with as many rows as were counted. The view reads the pages it
   // is about to show when it scrolls or is resized, never while it paints;
   // after a failed read it stays where it was and reads nothing more until
-  // the user acts again (a key, the wheel, the scroll bar). A click on a
+  // the user acts again (a key, the wheel, the scroll bar, a click). Rows
+  // in view that could not be read show a dimmed "…". A click on a
   // caption reads the rows again in that column's order; that order is
   // kept when the next paged source has the column.
   void SetPagedSource(std::shared_ptr<PagedQuery> rows);
@@ -104,6 +105,8 @@ class FlexGrid : public QTableView {
   // failed or reading waits for the user's next action.
   bool ReadView(int first);
   void ScrolledTo(int value);
+  // Reads the rows in view not read yet, unless reading waits for the user.
+  void ReadShown();
   int VisibleRows() const;
   void FitColumns();
   void ResetAfterBinding();

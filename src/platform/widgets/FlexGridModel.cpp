@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QLocale>
+#include <QPalette>
 #include <algorithm>
 #include <numeric>
 
@@ -265,6 +266,11 @@ bool FlexGridModel::SetCols(int cols) {
   return true;
 }
 
+bool FlexGridModel::IsUnread(int row) const {
+  int at = 0;
+  return paged_ && !paged_->Held(row, &at);
+}
+
 const QueryResult* FlexGridModel::Record(int record, int* at) const {
   if (paged_) return paged_->Held(record, at);
   if (record < 0) return nullptr;
@@ -413,6 +419,12 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
   if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return QVariant();
   const int row = index.row();
   const int col = index.column() + 1;
+  if (IsUnread(row)) {
+    if (role == Qt::DisplayRole) return QString(kUnreadMark);
+    if (role == Qt::ForegroundRole)
+      return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+    return QVariant();
+  }
   switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:

@@ -23,7 +23,8 @@ namespace rd {
 // A paged binding holds only the pages it was asked to read: FetchRows
 // reads them (the view asks before it paints, never while it paints),
 // TextMatrix reads the page of a row it is asked for, and a cell of a row
-// not read shows empty. Whatever writes the data rows (a cell of a data
+// not read (its read failed) shows kUnreadMark, dimmed, never an empty
+// record. Whatever writes the data rows (a cell of a data
 // row, AddItem, RemoveItem, MoveRow, SetRows) first reads every row, and
 // the grid is then an ordinary one; a sort reads the rows again in the
 // database's order. Sorts order NULL, then empty cells, first, then
@@ -34,6 +35,9 @@ class FlexGridModel : public QAbstractTableModel {
   Q_OBJECT
  public:
   explicit FlexGridModel(QObject* parent = nullptr);
+
+  // The DisplayRole of every cell of a paged row not read.
+  static constexpr QChar kUnreadMark{0x2026};
 
   // Columns from the fields (caption and key = field name), one row per
   // record; null rows give an empty grid of one row and one column.
@@ -129,6 +133,8 @@ class FlexGridModel : public QAbstractTableModel {
   // The result holding a record and the record's index in it; null when
   // it is not bound or not read.
   const QueryResult* Record(int record, int* at) const;
+  // A row of a paged binding that is not held.
+  bool IsUnread(int row) const;
   bool IsBoundNumber(int row, int col) const;
   // Whether the cell is shown as a number (right-aligned).
   bool ShowsNumber(int row, int col) const;
