@@ -23,6 +23,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/ui/Ui.h"
 #include "platform/widgets/FlexGrid.h"
+#include "platform/widgets/FlexGridModel.h"
 #include "platform/widgets/ImageList.h"
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/Toolbar.h"
@@ -200,6 +201,16 @@ bool BrowseWindow::ReadGridRows(int first, int last) {
   return vsData_->ReadRows(first, last) == PagedQuery::Status::Read;
 }
 
+bool BrowseWindow::FollowSelection() {
+  const int selected = vsData_->SelectedRows();
+  auto* model = static_cast<FlexGridModel*>(vsData_->model());
+  // Failed and Moved are told by ReadFailed and RowsReread.
+  if (model->FollowDatabase() != PagedQuery::Status::Read) return false;
+  if (vsData_->SelectedRows() == selected) return true;
+  ShowRowsReread();
+  return false;
+}
+
 bool BrowseWindow::ReadAllGridRows() {
   return vsData_->FinishRead() == PagedQuery::Status::Read;
 }
@@ -241,7 +252,7 @@ bool BrowseWindow::DeleteData() {
   if (MsgBox(GetLangString(kDeleteQuestion), MsgIcon::Question, MsgButtons::OkCancel, windowTitle(),
              this) != MsgResult::Ok)
     return false;
-  if (!CheckDelete()) return false;
+  if (!CheckDelete() || !FollowSelection()) return false;
   const int selected = vsData_->SelectedRows();
   if (selected == 0) return true;
   if (!LoadDeleteTemplates()) return false;
@@ -261,10 +272,20 @@ bool BrowseWindow::DeleteData() {
       ++refused;
   }
   QString error;
-  for (const auto& [cells, id] : records)
-    if (!DeleteRecord(cells, id, &error)) break;
-  if (!records.empty()) RefreshData(QString());
-  if (!error.isEmpty())
+  int deleted = 0;
+  bool busy = false;
+  for (const auto& [cells, id] : records) {
+    if (!DeleteRecord(cells, id, &error)) {
+      busy = DbConnection && Connection::IsBusyCode(DbConnection->LastErrorCode());
+      break;
+    }
+    ++deleted;
+  }
+  // A delete the lock refused changed nothing, and a read would meet the lock.
+  if (!records.empty() && !(busy && deleted == 0)) RefreshData(QString());
+  if (busy)
+    Warn(GetLangString(kDatabaseBusy));
+  else if (!error.isEmpty())
     MsgBox(error, MsgIcon::Critical, MsgButtons::OkOnly, windowTitle(), this);
   else if (refused > 0)
     Warn(ReplaceParams(GetLangString(1201), {QString::number(refused)}));

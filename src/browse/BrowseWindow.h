@@ -85,6 +85,11 @@ class BrowseWindow : public QWidget, public ModuleWindow {
   // viewer, Delete); false, with one message shown, when they cannot be
   // read or the list was read again under them.
   bool ReadGridRows(int first, int last);
+  // Before an action reads the selected rows: where another connection
+  // changed the database, the rows are read again and the selection follows
+  // its records. False, with one message shown, when that cannot be read,
+  // rows in view moved, or a selected record is no longer among the rows.
+  bool FollowSelection();
   // Reads every row for Print, as ReadGridRows does.
   bool ReadAllGridRows();
   bool QueryData();

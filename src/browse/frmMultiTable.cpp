@@ -67,6 +67,7 @@ bool frmMultiTable::InitControl() {
 bool frmMultiTable::AddData() { return OpenEditor(0, 0, kAddCaption); }
 
 bool frmMultiTable::ModifyData() {
+  if (!FollowSelection()) return false;
   const int row = vsData()->ActionRow();
   if (row < 1 || !ReadGridRows(row, row)) return false;
   return OpenEditor(1, row, kModifyCaption);
@@ -90,6 +91,7 @@ bool frmMultiTable::OpenEditor(int editMode, int row, int captionKey) {
 }
 
 bool frmMultiTable::ViewData() {
+  if (!FollowSelection()) return false;
   const int row = vsData()->ActionRow();
   if (row < 1 || !ReadGridRows(row, row)) return false;
   if (!sharedViewer) {

@@ -22,6 +22,7 @@ QString frmSingleTable::TotalQuery(const QString& totalSQL) const {
 }
 
 bool frmSingleTable::ModifyData() {
+  if (!FollowSelection()) return false;
   const int row = vsData()->ActionRow();
   if (row < 1 || !ReadGridRows(row, row)) return false;
   return OpenEditor(1, row, kModifyCaption);

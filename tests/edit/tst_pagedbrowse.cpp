@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "browse/GridPrintSource.h"
+#include "core/WindowRegistry.h"
 #include "core/modCommon.h"
 #include "expressions/modExpressions.h"
 #include "platform/widgets/FlexGridModel.h"
@@ -125,6 +126,9 @@ class TestPagedBrowse : public QObject {
   void refreshReleasesTheRowsItReplaces();
   void busyDatabaseIsSaidOnceAndReadOnTheNextAction();
   void windowGrownDuringALockShowsNoEmptyRecord();
+  void deleteDuringAWriteLockIsSaidBusyAndDeletesNothing();
+  void actionsAfterAnotherUsersChangeTakeTheSelectedRecord_data();
+  void actionsAfterAnotherUsersChangeTakeTheSelectedRecord();
   void otherUsersChangesLeaveNoRowBlankOrTwice_data();
   void otherUsersChangesLeaveNoRowBlankOrTwice();
   void changesBetweenMovesShowTheDatabase_data();
@@ -334,6 +338,119 @@ void TestPagedBrowse::busyDatabaseIsSaidOnceAndReadOnTheNextAction() {
   QCOMPARE(grid.Row(), 3010);
   QCOMPARE(grid.TextMatrix(3010, 2), codes.last());
   QVERIFY(grid.Paged()->Holds(2990, 3009));
+}
+
+void TestPagedBrowse::deleteDuringAWriteLockIsSaidBusyAndDeletesNothing() {
+  editorsupport::Bench bench;
+  AddCustomers(3000);
+  bench.Browse("Customers", "Customer");
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  const QString code = grid.TextMatrix(30, 2);
+  std::unique_ptr<rd::Connection> other = OtherUser(bench);
+  QVERIFY2(other->Execute("BEGIN IMMEDIATE"), qPrintable(other->LastError()));
+  QVERIFY(other->Execute("update Customer set Remark = 'locked' where ID = 1"));
+  Select(grid, {30});
+  Click(*bench.browse, "Delete");
+  QCoreApplication::processEvents();
+  const QString question = rd::GetLangString(1023);
+  QCOMPARE(bench.db.Ui().texts(), (QStringList{question, rd::GetLangString(1275)}));
+  QVERIFY(other->Execute("ROLLBACK"));
+  QCOMPARE(bench.Cell("select count(*) from Customer"), QString("3010"));
+  QCOMPARE(grid.Rows(), 3011);
+
+  // Once the lock is gone the same selection is deleted.
+  Click(*bench.browse, "Delete");
+  QCoreApplication::processEvents();
+  QCOMPARE(bench.db.Ui().texts().size(), 3);
+  QCOMPARE(bench.Cell("select count(*) from Customer"), QString("3009"));
+  QCOMPARE(bench.Cell("select count(*) from Customer where Code='" + code + "'"), QString("0"));
+}
+
+void TestPagedBrowse::actionsAfterAnotherUsersChangeTakeTheSelectedRecord_data() {
+  QTest::addColumn<QString>("change");
+  QTest::addColumn<bool>("scrollAway");
+  QTest::addColumn<QString>("action");
+  const QString insertFirst =
+      "insert into Customer (Code, Name) values ('00001', 'First a'), ('00002', 'First b'), "
+      "('00003', 'First c')";
+  const QString deleteFirst = "delete from Customer where Code between 'P00001' and 'P00005'";
+  for (const QString action : {"Delete", "Modify"}) {
+    QTest::addRow("insert before, in view, %s", qPrintable(action)) << insertFirst << false << action;
+    QTest::addRow("insert before, let go, %s", qPrintable(action)) << insertFirst << true << action;
+    QTest::addRow("delete before, in view, %s", qPrintable(action)) << deleteFirst << false << action;
+    QTest::addRow("delete before, let go, %s", qPrintable(action)) << deleteFirst << true << action;
+  }
+}
+
+// The action is refused once with the list read again, or takes the
+// selected record; never another one.
+void TestPagedBrowse::actionsAfterAnotherUsersChangeTakeTheSelectedRecord() {
+  QFETCH(QString, change);
+  QFETCH(bool, scrollAway);
+  QFETCH(QString, action);
+  editorsupport::Bench bench;
+  AddCustomers();
+  bench.Browse("Customers", "Customer");
+  QStringList opened;
+  rd::WindowRegistry::Register("frmEdit", [](QWidget* parent) -> QWidget* {
+    return new rd::frmEdit(parent);
+  });
+  rd::FlexGrid& grid = *bench.browse->vsData();
+  bench.browse->resize(600, 400);
+  bench.browse->show();
+  QVERIFY(QTest::qWaitForWindowExposed(bench.browse.get()));
+  const QString code = grid.TextMatrix(30, 2);
+  QCOMPARE(code, QString("P00020"));
+  Select(grid, {30});
+  if (scrollAway) {
+    // Far enough, page by page, for the first pages to be let go.
+    for (int top = 4000; top <= 9000 && grid.Paged()->Holds(29, 29); top += 100) {
+      grid.verticalScrollBar()->setValue(top);
+      QCoreApplication::processEvents();
+    }
+    QVERIFY(!grid.Paged()->Holds(29, 29));
+  }
+  std::unique_ptr<rd::Connection> other = OtherUser(bench);
+  QVERIFY2(other->Execute(change), qPrintable(other->LastError()));
+  const QString othersSql = "select group_concat(ID) from (select ID from Customer where Code<>'" +
+                            code + "' order by ID)";
+  const QString others = bench.Cell(othersSql);
+
+  const auto act = [&] {
+    if (action == "Modify") {
+      QTimer::singleShot(0, [&opened] {
+        auto* editor = dynamic_cast<rd::frmEdit*>(QApplication::activeModalWidget());
+        if (!editor) return;
+        opened << editor->Fields().Value(*editor->Fields().FindField("Code"));
+        editor->close();
+      });
+    }
+    Click(*bench.browse, action);
+    QCoreApplication::processEvents();
+  };
+  act();
+  const QString reread = rd::GetLangString(1276);
+  const bool refused = bench.db.Ui().texts().contains(reread);
+  const QString left = bench.Cell("select count(*) from Customer where Code='" + code + "'");
+  if (action == "Delete")
+    QCOMPARE(left, QString(refused ? "1" : "0"));
+  else
+    QCOMPARE(opened, refused ? QStringList{} : QStringList{code});
+  if (refused) {
+    QCOMPARE(bench.db.Ui().texts().count(reread), 1);
+    // Tried again, the action takes the record still selected, or nothing.
+    act();
+    QVERIFY(opened.size() <= 1);
+    if (!scrollAway) {
+      if (action == "Delete")
+        QCOMPARE(bench.Cell("select count(*) from Customer where Code='" + code + "'"),
+                 QString("0"));
+      else
+        QCOMPARE(opened, QStringList{code});
+    }
+  }
+  QCOMPARE(bench.Cell(othersSql), others);
+  QVERIFY(opened.isEmpty() || opened == QStringList{code});
 }
 
 void TestPagedBrowse::otherUsersChangesLeaveNoRowBlankOrTwice_data() {
