@@ -23,7 +23,6 @@
 #include "platform/db/Recordset.h"
 #include "platform/ui/Ui.h"
 #include "platform/widgets/FlexGrid.h"
-#include "platform/widgets/FlexGridModel.h"
 #include "platform/widgets/ImageList.h"
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/Toolbar.h"
@@ -111,7 +110,7 @@ void BrowseWindow::WarnSourceUnreadable(const QString& rsName, const QString& re
     Warn(reason);
   else if (!reason.isEmpty())
     Warn(ReplaceParams(GetLangString(kSourceUnreadable),
-                       {windowTitle().isEmpty() ? ModuleName() : windowTitle(), rsName, reason}));
+                       {ShownName(), rsName, reason}));
 }
 
 bool BrowseWindow::ShowRecords(const QString& query, const QString& orderBy) {
@@ -203,9 +202,8 @@ bool BrowseWindow::ReadGridRows(int first, int last) {
 
 bool BrowseWindow::FollowSelection() {
   const int selected = vsData_->SelectedRows();
-  auto* model = static_cast<FlexGridModel*>(vsData_->model());
   // Failed and Moved are told by ReadFailed and RowsReread.
-  if (model->FollowDatabase() != PagedQuery::Status::Read) return false;
+  if (vsData_->FollowDatabase() != PagedQuery::Status::Read) return false;
   if (vsData_->SelectedRows() == selected) return true;
   ShowRowsReread();
   return false;
@@ -328,6 +326,10 @@ void BrowseWindow::tbrMain_ButtonClick(ToolbarButton* button) {
     Unload();
   else
     ExecuteButtonFunction(this, ModuleName(), button);
+}
+
+QString BrowseWindow::ShownName() const {
+  return windowTitle().isEmpty() ? ModuleName() : windowTitle();
 }
 
 QString BrowseWindow::CaptionFor(int key) const {

@@ -102,6 +102,8 @@ class BrowseWindow : public QWidget, public ModuleWindow {
   // Message 1278 for reason, or a damage of the file alone; nothing for a
   // damage told already.
   void WarnSourceUnreadable(const QString& rsName, const QString& reason);
+  // The module as the user knows it: the caption, else its name.
+  QString ShownName() const;
   // A language text filled with this window's caption.
   QString CaptionFor(int key) const;
   void Warn(const QString& text);

@@ -57,8 +57,7 @@ void frmMultiTable::SetMembers(MasterDetailEditor& editor, int editMode, int row
 
 bool frmMultiTable::InitControl() {
   if (!ModuleRelation::Parse(Relation())) {
-    Warn(ModuleRelation::RefusalText(windowTitle().isEmpty() ? ModuleName() : windowTitle(),
-                                     Relation()));
+    Warn(ModuleRelation::RefusalText(ShownName(), Relation()));
     return false;
   }
   return BrowseWindow::InitControl();

@@ -81,6 +81,15 @@ QString ShownRow(rd::FlexGrid& grid, int row) {
 
 // Another user on a connection of its own, with a short wait for locks on
 // the program's connection.
+// The browse window shown at 600 x 400, its first rows read.
+bool Shown(editorsupport::Bench& bench) {
+  bench.browse->resize(600, 400);
+  bench.browse->show();
+  if (!QTest::qWaitForWindowExposed(bench.browse.get())) return false;
+  QCoreApplication::processEvents();
+  return true;
+}
+
 std::unique_ptr<rd::Connection> OtherUser(editorsupport::Bench& bench) {
   QString error;
   std::unique_ptr<rd::Connection> other =
@@ -281,10 +290,7 @@ void TestPagedBrowse::busyDatabaseIsSaidOnceAndReadOnTheNextAction() {
   bench.Browse("Customers", "Customer");
   rd::FlexGrid& grid = *bench.browse->vsData();
   // Shown, so that the totals are read before the other user locks.
-  bench.browse->resize(600, 400);
-  bench.browse->show();
-  QVERIFY(QTest::qWaitForWindowExposed(bench.browse.get()));
-  QCoreApplication::processEvents();
+  QVERIFY(Shown(bench));
   const QStringList codes = Expected("Code", "ORDER BY Code");
   std::unique_ptr<rd::Connection> other = OtherUser(bench);
   QVERIFY2(other->Execute("BEGIN EXCLUSIVE"), qPrintable(other->LastError()));
@@ -523,10 +529,7 @@ void TestPagedBrowse::windowGrownDuringALockShowsNoEmptyRecord() {
   AddCustomers(3000);
   bench.Browse("Customers", "Customer");
   rd::FlexGrid& grid = *bench.browse->vsData();
-  bench.browse->resize(600, 400);
-  bench.browse->show();
-  QVERIFY(QTest::qWaitForWindowExposed(bench.browse.get()));
-  QCoreApplication::processEvents();
+  QVERIFY(Shown(bench));
   const QMap<QString, QString> rows = RowsById();
   const QStringList ids = Expected("ID", "ORDER BY Code");
   std::unique_ptr<rd::Connection> other = OtherUser(bench);

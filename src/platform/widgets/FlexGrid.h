@@ -36,6 +36,9 @@ class FlexGrid : public QTableView {
   Recordset DataSource() const;
   // Reads the rest of a paged source.
   PagedQuery::Status FinishRead() { return model_->FinishRead(); }
+  // Where another connection changed the database, reads the rows in view
+  // again; the selection follows its records.
+  PagedQuery::Status FollowDatabase() { return model_->FollowDatabase(); }
   // Reads the data rows [first, last] of a paged source not read yet.
   PagedQuery::Status ReadRows(int first, int last);
   const PagedQuery* Paged() const { return model_->Paged(); }
