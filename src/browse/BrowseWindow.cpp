@@ -193,7 +193,7 @@ void BrowseWindow::ShowPendingTotals() {
 
 void BrowseWindow::PrintRecords() {
   ShowPendingTotals();
-  if (ReadAllGridRows()) PrintData::Print(*this, *vsData_, *stbTemplate_, printLines_);
+  PrintEveryRow([this] { return PrintData::Print(*this, *vsData_, *stbTemplate_, printLines_); });
 }
 
 bool BrowseWindow::ReadGridRows(int first, int last) {
@@ -209,8 +209,12 @@ bool BrowseWindow::FollowSelection() {
   return false;
 }
 
-bool BrowseWindow::ReadAllGridRows() {
-  return vsData_->FinishRead() == PagedQuery::Status::Read;
+bool BrowseWindow::PrintEveryRow(const std::function<bool()>& print) {
+  // The printout keeps the rows it was given; the grid's held rows go.
+  const bool held = vsData_->AllRowsHeld();
+  const bool printed = vsData_->FinishRead() == PagedQuery::Status::Read && print();
+  if (!held) vsData_->LetGoOfRows();
+  return printed;
 }
 
 void BrowseWindow::ShowReadFailure(const QString& error, int code) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "core/ModuleWindow.h"
@@ -90,8 +91,10 @@ class BrowseWindow : public QWidget, public ModuleWindow {
   // its records. False, with one message shown, when that cannot be read,
   // rows in view moved, or a selected record is no longer among the rows.
   bool FollowSelection();
-  // Reads every row for Print, as ReadGridRows does.
-  bool ReadAllGridRows();
+  // Reads every row as ReadGridRows does and runs print; rows read only for
+  // it are let go afterwards. False when the rows cannot be read, else what
+  // print returns.
+  bool PrintEveryRow(const std::function<bool()>& print);
   bool QueryData();
   bool CanModify() const;
   // Reads a record source; a source without rows is reported.

@@ -99,7 +99,8 @@ void frmField::RunEditor(frmFieldEdit& editor) { editor.exec(); }
 
 bool frmField::HandleOwnButton(const QString& key) {
   if (key == QLatin1String("Print"))
-    return ReadAllGridRows() && ListPrint::Print(*this, *vsData(), *stbTemplate(), windowTitle());
+    return PrintEveryRow(
+        [this] { return ListPrint::Print(*this, *vsData(), *stbTemplate(), windowTitle()); });
   if (key != QLatin1String("Refresh")) return false;
   RefreshData(tableName_.isEmpty() ? QStringLiteral("1=0") : TableFilter());
   return true;

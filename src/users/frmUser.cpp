@@ -81,9 +81,10 @@ bool frmUser::ModifyData() {
 
 bool frmUser::HandleOwnButton(const QString& key) {
   if (key != QLatin1String("Print")) return false;
-  if (!ReadAllGridRows()) return true;
-  ListPrint::Print(*this, *vsData(), *stbTemplate(),
-                   ReplaceParams(GetLangString(kPrintHeading), {QString(), windowTitle()}));
+  PrintEveryRow([this] {
+    return ListPrint::Print(*this, *vsData(), *stbTemplate(),
+                            ReplaceParams(GetLangString(kPrintHeading), {QString(), windowTitle()}));
+  });
   return true;
 }
 

@@ -738,6 +738,62 @@ class TestDatabase : public QObject {
     QCOMPARE(sorted->RowCount(), 251);
   }
 
+  // Pages past the first come by the sorted order's IDs where those are
+  // whole numbers of one row each, else by their position; either way in
+  // the database's order, whichever page is reached first.
+  void sortedPagesKeepTheSortedOrder_data() {
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<bool>("descending");
+    QTest::newRow("IDs") << "select ID, Name, Qty from t" << false;
+    QTest::newRow("IDs, descending") << "select ID, Name, Qty from t" << true;
+    QTest::newRow("an ID of two rows")
+        << "select t.ID, t.Name, t.Qty + d.x as Qty from t join (select 0 as x union all "
+           "select 10) d" << false;
+    QTest::newRow("IDs not numbers") << "select 'k' || ID as ID, Name, Qty from t" << false;
+  }
+  void sortedPagesKeepTheSortedOrder() {
+    QFETCH(QString, query);
+    QFETCH(bool, descending);
+    QVERIFY(db_->Execute("insert into t (Name, Qty) select case x % 4 when 0 then null when 1 "
+                         "then '' else 'n' || (x % 9) end, x % 5 from (with recursive c(x) as "
+                         "(select 1 union all select x + 1 from c where x < 347) select x from c)"));
+    rd::PagedQuery::Failure failure;
+    auto paged = rd::PagedQuery::Open([this] { return db_.get(); }, rd::PagedQuery::Syntax::Limit,
+                                      query, "", &failure);
+    QVERIFY2(paged, qPrintable(failure.error));
+    auto sorted = paged->Sorted(1, descending, &failure);
+    QVERIFY2(sorted, qPrintable(failure.error));
+    const int n = sorted->RowCount();
+    for (int row : {n - 1, 250, 0, 130})
+      QCOMPARE(sorted->Reach(row, row + 20), rd::PagedQuery::Status::Read);
+    QCOMPARE(sorted->Reach(0, n - 1), rd::PagedQuery::Status::Read);
+    // Rows of one ID and name may come in any order among themselves: the
+    // order is compared by ID and name, the rows as a whole once each.
+    QStringList shownOrder, shown;
+    for (int row = 0; row < n; ++row) {
+      int at = -1;
+      const rd::QueryResult* rows = sorted->Held(row, &at);
+      QVERIFY(rows);
+      shownOrder << rows->Text(at, 0) + '|' + rows->Text(at, 1);
+      shown << shownOrder.last() + '|' + rows->Text(at, 2);
+    }
+    const QString direction = descending ? " desc" : "";
+    rd::QueryResult expected;
+    QVERIFY(db_->Query("select * from (" + query + ") order by (Name is null or Name = '')" +
+                           (descending ? "" : " desc") + ", Name collate nocase" + direction +
+                           ", ID" + direction,
+                       &expected));
+    QStringList wantedOrder, wanted;
+    for (int row = 0; row < expected.rowCount(); ++row) {
+      wantedOrder << expected.Text(row, 0) + '|' + expected.Text(row, 1);
+      wanted << wantedOrder.last() + '|' + expected.Text(row, 2);
+    }
+    QCOMPARE(shownOrder, wantedOrder);
+    shown.sort();
+    wanted.sort();
+    QCOMPARE(shown, wanted);
+  }
+
   void appendedReadsKeepTheirShape() {
     rd::QueryResult rows;
     QVERIFY(db_->Query("select ID, Name from t where ID < 3", &rows));

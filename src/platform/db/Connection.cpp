@@ -196,6 +196,9 @@ std::unique_ptr<Connection> Connection::OpenSqlite(const QString& path, QString*
     return nullptr;
   }
   SqliteDialect::RegisterFunctions(c->handle_);
+  // A sort of the whole list (a caption sort) may share its work among
+  // helper threads; it changes no result.
+  sqlite3_exec(c->handle_, "PRAGMA threads = 4", nullptr, nullptr, nullptr);
   sqlite3_set_authorizer(c->handle_, &Connection::Authorize, c.get());
   sqlite3_progress_handler(c->handle_, kStepsPerLook, &Connection::Progress, c.get());
   QueryResult probe;

@@ -43,13 +43,14 @@ QString PagedQuery::PageStatement(Syntax syntax, const QString& query, const QSt
   return sql;
 }
 
-QString PagedQuery::SortedQuery(Syntax syntax, const QString& query, int columns) {
+QString PagedQuery::SortedQuery(Syntax syntax, const QString& query, int columns,
+                                const QString& select) {
   if (syntax != Syntax::Limit) return query;
   // Named by position, so that twice named or unnamed columns sort too.
   QStringList names;
   for (int c = 1; c <= columns; ++c) names << QStringLiteral("c%1").arg(c);
-  return QStringLiteral("WITH rdSorted(%1) AS (\n%2\n)\nSELECT * FROM rdSorted")
-      .arg(names.join(','), query);
+  return QStringLiteral("WITH rdSorted(%1) AS (\n%2\n)\nSELECT %3 FROM rdSorted")
+      .arg(names.join(','), query, select);
 }
 
 QString PagedQuery::OrderByColumn(Syntax syntax, int column, bool descending, int idColumn) {
@@ -84,6 +85,8 @@ std::shared_ptr<PagedQuery> PagedQuery::Sorted(int column, bool descending,
                                                Failure* failure) const {
   *failure = {};
   std::shared_ptr<PagedQuery> sorted(new PagedQuery(Unread()));
+  sorted->unsorted_ = query_;
+  sorted->idsRefused_ = false;
   sorted->query_ = SortedQuery(syntax_, query_, int(columns_.size()));
   sorted->orderBy_ = OrderByColumn(syntax_, column + 1, descending, idColumn_ + 1);
   Connection* db = connection_();
@@ -139,6 +142,7 @@ PagedQuery PagedQuery::Unread() const {
   PagedQuery query = *this;
   query.pages_.clear();
   query.all_.reset();
+  query.ids_.reset();
   query.failure_ = {};
   query.stamp_ = {};
   query.stale_ = false;
@@ -151,12 +155,51 @@ bool PagedQuery::Fail(Connection* db) {
 }
 
 bool PagedQuery::ReadPages(int firstPage, int lastPage, QueryResult* rows) {
+  const int lead = firstPage > 0 ? 1 : 0;
+  const int offset = firstPage * kPageRows - lead;
+  const int limit = (lastPage - firstPage + 1) * kPageRows + lead + 1;
+  if (ReadsById(firstPage)) {
+    bool read = false;
+    if (!ReadById(offset, limit, rows, &read)) return false;
+    if (read) return true;
+  }
   Connection* db = connection_ ? connection_() : nullptr;
   if (!db) return Fail(nullptr);
-  const int lead = firstPage > 0 ? 1 : 0;
-  const QString sql = PageStatement(syntax_, query_, orderBy_, firstPage * kPageRows - lead,
-                                    (lastPage - firstPage + 1) * kPageRows + lead + 1);
-  return db->Query(sql, rows) || Fail(db);
+  return db->Query(PageStatement(syntax_, query_, orderBy_, offset, limit), rows) || Fail(db);
+}
+
+bool PagedQuery::ReadsById(int firstPage) const {
+  // The stamp keeps the IDs and the pages read by them of one state.
+  return !unsorted_.isEmpty() && syntax_ == Syntax::Limit && idColumn_ >= 0 && !idsRefused_ &&
+         stamp_.Known() && (ids_ || firstPage > 0);
+}
+
+bool PagedQuery::ReadById(int offset, int limit, QueryResult* rows, bool* read) {
+  *read = false;
+  Connection* db = connection_ ? connection_() : nullptr;
+  if (!db) return Fail(nullptr);
+  // Unfit IDs fall back to reading by position; a failed read fails.
+  if (!HoldIds()) return failure_.error.isEmpty();
+  QStringList wanted;
+  for (int i = offset; i < std::min(ids_->rowCount(), offset + limit); ++i)
+    wanted << ids_->Text(i, 0);
+  // Whole numbers only: nothing of the rows' own reaches the statement.
+  QueryResult found;
+  const QString sql = SortedQuery(syntax_, unsorted_, int(columns_.size())) +
+                      QStringLiteral("\nWHERE c%1 IN (%2)").arg(idColumn_ + 1).arg(wanted.join(','));
+  if (!db->Query(sql, &found)) return Fail(db);
+  QHash<QString, int> rowOfId;
+  for (int row = 0; row < found.rowCount(); ++row) rowOfId.insert(found.Text(row, idColumn_), row);
+  // An ID of two rows (or one gone): the rows are read by their position.
+  if (found.rowCount() != wanted.size() || rowOfId.size() != wanted.size()) {
+    idsRefused_ = true;
+    ids_.reset();
+    return true;
+  }
+  rows->columns = found.columns;
+  for (const QString& key : wanted) rows->AppendRowOf(found, rowOfId.value(key));
+  *read = true;
+  return true;
 }
 
 bool PagedQuery::Count() {
@@ -283,6 +326,71 @@ std::shared_ptr<PagedQuery> PagedQuery::ReadAgain(int first, int last, bool* mov
   return nullptr;
 }
 
+QString PagedQuery::IdsStatement() const {
+  if (!unsorted_.isEmpty())
+    return SortedQuery(syntax_, unsorted_, int(columns_.size()),
+                       QStringLiteral("c%1").arg(idColumn_ + 1)) +
+           '\n' + orderBy_;
+  // The order's own names stay those of the query's columns.
+  return QStringLiteral("SELECT \"%1\" FROM (\n%2\n)")
+      .arg(QString(columns_[idColumn_]).replace('"', QLatin1String("\"\"")),
+           PageStatement(syntax_, query_, orderBy_, 0, -1));
+}
+
+bool PagedQuery::HoldIds() {
+  failure_ = {};
+  if (ids_) return true;
+  if (idsRefused_ || idColumn_ < 0 || syntax_ != Syntax::Limit || !stamp_.Known()) return false;
+  Connection::ChangeStamp before, after;
+  auto ids = std::make_shared<QueryResult>();
+  Connection* db = connection_ ? connection_() : nullptr;
+  if (!ReadStamp(&before) || !db->Query(IdsStatement(), ids.get()) || !ReadStamp(&after)) {
+    if (failure_.error.isEmpty()) Fail(db);
+    return false;
+  }
+  // Of another state than the held rows: of no use to them.
+  if (before != stamp_ || after != stamp_) return false;
+  idsRefused_ = !ids->IsWholeNumbers(0);
+  if (!idsRefused_) ids_ = std::move(ids);
+  return ids_ != nullptr;
+}
+
+QHash<QString, int> PagedQuery::RowsOf(const QSet<QString>& keys) {
+  QHash<QString, int> rows;
+  // False once every key is found.
+  const auto look = [&](int row, const QString& key) {
+    if (keys.contains(key)) rows.insert(key, row);
+    return rows.size() < keys.size();
+  };
+  if (keys.isEmpty()) return rows;
+  if (all_) {
+    for (int row = 0; row < all_->rowCount(); ++row)
+      if (!look(row, RowKey(*all_, row))) break;
+    return rows;
+  }
+  for (const auto& [page, held] : pages_)
+    for (int i = 0; i < held.size; ++i)
+      if (!look(page * kPageRows + i, RowKey(*held.rows, held.lead + i))) return rows;
+  if (!HoldIds()) return rows;
+  for (int row = 0; row < ids_->rowCount(); ++row)
+    if (!look(row, ids_->Text(row, 0))) break;
+  return rows;
+}
+
+void PagedQuery::LetGoOfAll(int first, int last) {
+  if (!all_) return;
+  const int n = all_->rowCount();
+  for (int page = std::max(first, 0) / kPageRows; page * kPageRows <= std::min(last, n - 1);
+       ++page) {
+    auto rows = std::make_shared<QueryResult>();
+    rows->columns = all_->columns;
+    const int end = std::min(n, (page + 1) * kPageRows);
+    for (int row = page * kPageRows; row < end; ++row) rows->AppendRowOf(*all_, row);
+    pages_[page] = {rows, 0, end - page * kPageRows};
+  }
+  all_.reset();
+}
+
 bool PagedQuery::ReadRange(int first, int last) {
   if (!Count()) return false;
   const int span = std::max(0, last - first);
@@ -339,6 +447,9 @@ PagedQuery::Status PagedQuery::ReadAll() {
   pages_.clear();
   all_ = std::move(rows);
   count_ = all_->rowCount();
+  // The rows kept when they are let go are of this state.
+  stamp_ = now;
+  stale_ = false;
   return moved ? Status::Moved : Status::Read;
 }
 

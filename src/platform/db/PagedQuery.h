@@ -1,4 +1,6 @@
 #pragma once
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -15,6 +17,11 @@ namespace rd {
 // number of rows comes from a count query. Every read is a statement of its
 // own, finished before the call returns, so no read stays open between two
 // calls and a save never meets one.
+//
+// A sorted copy reads its first page by ORDER BY ... LIMIT; once a page
+// beyond is asked for, it reads the IDs of the whole order in one
+// statement and every page from then on by its IDs, so that a sort costs
+// one sort, not one per page.
 //
 // All rows held come from one state of the database. On SQLite the
 // connection's change stamp is read before and after every read; when it
@@ -65,7 +72,8 @@ class PagedQuery {
   // result column (1-based): on SQLite empty (NULL or '') first, then
   // numbers by value, then texts as NOCASE compares them, then the ID
   // column unless it is 0 or the same; on the server by its own order.
-  static QString SortedQuery(Syntax syntax, const QString& query, int columns);
+  static QString SortedQuery(Syntax syntax, const QString& query, int columns,
+                             const QString& select = QStringLiteral("*"));
   static QString OrderByColumn(Syntax syntax, int column, bool descending, int idColumn);
 
   int RowCount() const { return count_; }
@@ -90,8 +98,14 @@ class PagedQuery {
   // The key of a held row (its ID, or all its texts where there is no ID
   // column); empty when the row is not held.
   QString KeyAt(int row) const;
+  // The rows holding the records of keys (see KeyAt): among the rows held,
+  // else, on SQLite, among the IDs of the whole order, read once in the
+  // state of the held rows. A key not found has no row.
+  QHash<QString, int> RowsOf(const QSet<QString>& keys);
   // Reads every row in one statement; they replace the pages.
   Status ReadAll();
+  // After ReadAll: keeps the pages of rows [first, last] only.
+  void LetGoOfAll(int first, int last);
   // Every row, once ReadAll succeeded; null before.
   std::shared_ptr<const QueryResult> AllRows() const { return all_; }
   // The number of rows kept in memory.
@@ -113,6 +127,20 @@ class PagedQuery {
   // Pages [firstPage, lastPage] read in one statement with a seam row at
   // each end; false when it fails.
   bool ReadPages(int firstPage, int lastPage, QueryResult* rows);
+  // Whether pages from firstPage on are read by their IDs in the sorted
+  // order: a sorted copy on SQLite, past its first page or once the IDs
+  // are held.
+  bool ReadsById(int firstPage) const;
+  // Rows [offset, offset + limit) read by their IDs, the order's IDs read
+  // first where they are not held; *read false, with nothing taken, where
+  // the rows cannot be read so (an ID not a whole number, or of two rows).
+  bool ReadById(int offset, int limit, QueryResult* rows, bool* read);
+  // The IDs of the whole order, in it.
+  QString IdsStatement() const;
+  // Reads the order's IDs where they are not held, in the state of the held
+  // rows; false where they cannot be (no ID column, not SQLite, not whole
+  // numbers, another state), with LastFailure() where a read failed.
+  bool HoldIds();
   // Reads the pages of rows [first, last] that are not held; Stale when a
   // seam row disagrees with a held neighbour. *taken gets the pages taken.
   Status ReadMissing(int first, int last, std::vector<int>* taken);
@@ -131,6 +159,13 @@ class PagedQuery {
   ConnectionSource connection_;
   Syntax syntax_ = Syntax::Limit;
   QString query_, orderBy_;
+  // Of a sorted copy: the query it orders.
+  QString unsorted_;
+  // The order's IDs, 8 bytes a row: of a sorted copy once a page past the
+  // first was asked for (one sort for the whole order), of any query once
+  // a record not held was looked for. idsRefused_ once they proved unfit.
+  std::shared_ptr<const QueryResult> ids_;
+  bool idsRefused_ = false;
   QStringList columns_;
   int idColumn_ = -1;
   int count_ = 0;

@@ -205,4 +205,25 @@ void QueryColumn::Append(const QVariant& value) {
   }
 }
 
+void QueryColumn::AppendFrom(const QueryColumn& from, int row) {
+  if (from.IsNull(row)) return AppendNull();
+  qsizetype length = 0;
+  switch (from.kind_) {
+    case Kind::Integer:
+      return AppendInteger(from.integers_[size_t(row)]);
+    case Kind::Real:
+      return AppendReal(from.reals_[size_t(row)]);
+    case Kind::Text: {
+      const char* data = from.BytesOf(row, &length);
+      return AppendText(data, length);
+    }
+    case Kind::Blob: {
+      const char* data = from.BytesOf(row, &length);
+      return AppendBlob(data, length);
+    }
+    default:
+      return Append(from.Value(row));
+  }
+}
+
 }  // namespace rd

@@ -36,6 +36,8 @@ class QueryColumn {
   void AppendBlob(const char* data, qsizetype bytes);
   // Any value; numbers, texts and bytes go to their typed store.
   void Append(const QVariant& value);
+  // The value of another column's row, as it is stored there.
+  void AppendFrom(const QueryColumn& from, int row);
 
  private:
   // Makes the column able to take a value of this kind; false once it has

@@ -35,6 +35,21 @@ void QueryResult::AppendRow(const QVariantList& values) {
   EndRow();
 }
 
+void QueryResult::AppendRowOf(const QueryResult& from, int row) {
+  for (int c = 0; c < columns.size(); ++c)
+    if (const QueryColumn* column = from.Stored(row, c)) Column(c).AppendFrom(*column, row);
+  EndRow();
+}
+
+bool QueryResult::IsWholeNumbers(int col) const {
+  if (col < 0 || col >= int(store_.size())) return rows_ == 0;
+  const QueryColumn& column = store_[size_t(col)];
+  if (column.kind() != QueryColumn::Kind::Integer && rows_ > 0) return false;
+  for (int row = 0; row < column.size(); ++row)
+    if (column.IsNull(row)) return false;
+  return true;
+}
+
 void QueryResult::EndRow() {
   if (store_.size() < size_t(columns.size())) store_.resize(size_t(columns.size()));
   ++rows_;

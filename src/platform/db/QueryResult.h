@@ -26,6 +26,10 @@ class QueryResult {
 
   // Values beyond the columns are ignored; missing ones are NULL.
   void AppendRow(const QVariantList& values);
+  // A row of another result of the same columns, each value as stored there.
+  void AppendRowOf(const QueryResult& from, int row);
+  // Whether column col holds whole numbers only, none of them NULL.
+  bool IsWholeNumbers(int col) const;
   QueryColumn& Column(int col);
   // Closes the row; columns given no value get NULL.
   void EndRow();

@@ -36,6 +36,10 @@ class FlexGrid : public QTableView {
   Recordset DataSource() const;
   // Reads the rest of a paged source.
   PagedQuery::Status FinishRead() { return model_->FinishRead(); }
+  // Whether every row is held (not paged, or read to its end).
+  bool AllRowsHeld() const { return model_->AllRowsHeld(); }
+  // After FinishRead, a paged source keeps only the rows around the view.
+  void LetGoOfRows() { model_->LetGoOfRows(); }
   // Where another connection changed the database, reads the rows in view
   // again; the selection follows its records.
   PagedQuery::Status FollowDatabase() { return model_->FollowDatabase(); }

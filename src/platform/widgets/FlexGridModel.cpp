@@ -3,9 +3,11 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QHash>
+#include <QSet>
 #include <QLocale>
 #include <QPalette>
 #include <algorithm>
+#include <functional>
 #include <numeric>
 
 namespace rd {
@@ -67,6 +69,7 @@ void FlexGridModel::Bind(std::shared_ptr<const QueryResult> rows) {
 void FlexGridModel::Take(std::shared_ptr<const QueryResult> rows) {
   // What is replaced goes first, so that two bindings are never held at once.
   paged_.reset();
+  heldKeys_.clear();
   sortKey_.clear();
   rows_ = {};
   own_ = {};
@@ -112,6 +115,8 @@ PagedQuery::Status FlexGridModel::Fetch(int first, int last) {
     bool changed = false;
     if (!current && !ReadAgain(&changed)) return PagedQuery::Status::Failed;
     moved = moved || changed;
+    // The read may let pages go: the records of their persistent rows stay known.
+    NoteKeys();
     const PagedQuery::Status status = paged_->Reach(first, last);
     if (status == PagedQuery::Status::Stale) continue;
     Report(status);
@@ -150,27 +155,29 @@ bool FlexGridModel::ReadAgain(bool* moved) {
 }
 
 void FlexGridModel::Replace(std::shared_ptr<PagedQuery> rows) {
+  FollowKeys([&] { paged_ = std::move(rows); });
+}
+
+void FlexGridModel::FollowKeys(const std::function<void()>& change) {
   changing_ = true;
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   const QModelIndexList before = persistentIndexList();
   QStringList keys;
   keys.reserve(before.size());
-  for (const QModelIndex& i : before) keys << paged_->KeyAt(i.row());
+  for (const QModelIndex& i : before) keys << KeyOf(i.row());
   const int counted = pagedRows_;
-  paged_ = std::move(rows);
+  change();
   pagedRows_ = paged_->RowCount();
-  // The rows read again: those in view, or the last ones where fewer are left.
-  const int span = std::max(0, viewLast_ - viewFirst_);
-  const int first = std::clamp(viewFirst_, 0, std::max(0, pagedRows_ - 1 - span));
-  QHash<QString, int> rowOfKey;
-  for (int row = std::max(0, first - kReadAround); row < pagedRows_ &&
-                                                   row <= first + span + kReadAround; ++row)
-    if (const QString key = paged_->KeyAt(row); !key.isNull()) rowOfKey.insert(key, row);
+  QSet<QString> wanted(keys.begin(), keys.end());
+  wanted.remove(QString());
+  const QHash<QString, int> rowOfKey = paged_->RowsOf(wanted);
   QModelIndexList after;
   after.reserve(before.size());
+  heldKeys_.clear();
   for (int i = 0; i < before.size(); ++i) {
     const int row = keys[i].isNull() ? -1 : rowOfKey.value(keys[i], -1);
     after << (row >= 0 ? index(row, before[i].column()) : QModelIndex());
+    if (row >= 0) heldKeys_.insert(row, keys[i]);
   }
   changePersistentIndexList(before, after);
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
@@ -183,12 +190,32 @@ PagedQuery::Status FlexGridModel::FinishRead() {
   bool moved = FollowDatabase() == PagedQuery::Status::Moved;
   if (!paged_->AllRows()) {
     WaitCursor wait;
-    const PagedQuery::Status status = paged_->ReadAll();
+    // Rows that moved since they were read: the selection follows its records.
+    PagedQuery::Status status = PagedQuery::Status::Read;
+    FollowKeys([&] { status = paged_->ReadAll(); });
     Report(status);
     if (status == PagedQuery::Status::Failed) return status;
     moved = moved || status == PagedQuery::Status::Moved;
   }
   return moved ? PagedQuery::Status::Moved : PagedQuery::Status::Read;
+}
+
+void FlexGridModel::LetGoOfRows() {
+  if (!paged_) return;
+  NoteKeys();
+  paged_->LetGoOfAll(viewFirst_ - kReadAround, viewLast_ + kReadAround);
+}
+
+QString FlexGridModel::KeyOf(int row) const {
+  const QString key = paged_->KeyAt(row);
+  return key.isNull() ? heldKeys_.value(row) : key;
+}
+
+void FlexGridModel::NoteKeys() {
+  QHash<int, QString> keys;
+  for (const QModelIndex& i : persistentIndexList())
+    if (const QString key = KeyOf(i.row()); !key.isNull()) keys.insert(i.row(), key);
+  heldKeys_ = std::move(keys);
 }
 
 void FlexGridModel::Report(PagedQuery::Status status) {
@@ -230,6 +257,7 @@ bool FlexGridModel::Detach() {
   rows_.resize(size_t(pagedRows_));
   std::iota(rows_.begin(), rows_.end(), 0);
   paged_.reset();
+  heldKeys_.clear();
   sortKey_.clear();
   return true;
 }
@@ -531,6 +559,7 @@ bool FlexGridModel::SortPaged(int col, Qt::SortOrder order) {
   }
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   paged_ = std::move(sorted);
+  heldKeys_.clear();
   sortKey_ = cols_[col].key;
   sortOrder_ = order;
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);

@@ -1,6 +1,8 @@
 #pragma once
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStringList>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -59,13 +61,20 @@ class FlexGridModel : public QAbstractTableModel {
   // committed, or this one saved), lets go of them, counts again and reads
   // the rows in view again in one statement. That emits
   // layoutAboutToBeChanged, then layoutChanged (VerticalSortHint) with the
-  // persistent indexes moved to the rows now holding their records (by ID),
-  // invalid where that record is not among the rows read; then
+  // persistent indexes moved to the rows now holding their records (by ID,
+  // found among the rows read, else among the IDs of the whole order),
+  // invalid where that record left the list; then
   // RecordCountChanged when the count moved, and last RowsReread when a row
   // in view is another record now (Moved). Failed emits ReadFailed.
   PagedQuery::Status FollowDatabase();
-  // Reads every row of a paged binding, as FetchRows reports.
+  // Reads every row of a paged binding, as FetchRows reports; the
+  // persistent indexes follow their records where the rows moved.
   PagedQuery::Status FinishRead();
+  // Whether every row is held: not paged, or FinishRead done.
+  bool AllRowsHeld() const { return !paged_ || paged_->AllRows(); }
+  // After FinishRead: a paged binding keeps only the pages around the rows
+  // in view.
+  void LetGoOfRows();
   // The column key and order of the last sort of a paged binding; the key
   // is empty when it was not sorted.
   QString SortKey() const { return sortKey_; }
@@ -158,6 +167,16 @@ class FlexGridModel : public QAbstractTableModel {
   // Takes a paged binding holding other rows, the persistent indexes
   // following their records' keys.
   void Replace(std::shared_ptr<PagedQuery> rows);
+  // Runs change, which makes the paged binding hold other rows, inside a
+  // layout change: the persistent indexes move to the rows now holding
+  // their records (by key), invalid where a record is not found; the
+  // count follows.
+  void FollowKeys(const std::function<void()>& change);
+  // The key of a row: read from it where it is held, else as noted.
+  QString KeyOf(int row) const;
+  // Notes the keys of the rows persistent indexes point at, before a read
+  // that may let their pages go.
+  void NoteKeys();
   bool IsDataRow(int row) const { return row >= 1 && row < Rows(); }
   bool IsColumn(int col) const { return col >= 0 && col < Cols(); }
 
@@ -172,6 +191,8 @@ class FlexGridModel : public QAbstractTableModel {
   int viewFirst_ = 0, viewLast_ = 0;
   // Inside a change of the rows: nested reads take nothing new.
   bool changing_ = false;
+  // The records (keys) of persistent rows whose pages may have been let go.
+  QHash<int, QString> heldKeys_;
   std::vector<QStringList> own_;
 };
 
