@@ -10,6 +10,10 @@
 #include <functional>
 #include <numeric>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace rd {
 
 namespace {
@@ -204,6 +208,11 @@ void FlexGridModel::LetGoOfRows() {
   if (!paged_) return;
   NoteKeys();
   paged_->LetGoOfAll(viewFirst_ - kReadAround, viewLast_ + kReadAround);
+#ifdef __GLIBC__
+  // The rows and the database's sort of them were freed in large blocks,
+  // some on its sort threads: give their pages back to the system.
+  malloc_trim(0);
+#endif
 }
 
 QString FlexGridModel::KeyOf(int row) const {
