@@ -209,6 +209,12 @@ bool BrowseWindow::FollowSelection() {
   return false;
 }
 
+int BrowseWindow::ActionRecordRow() {
+  if (!FollowSelection()) return 0;
+  const int row = vsData_->ActionRow();
+  return row >= 1 && ReadGridRows(row, row) ? row : 0;
+}
+
 bool BrowseWindow::PrintEveryRow(const std::function<bool()>& print) {
   // The printout keeps the rows it was given; the grid's held rows go.
   const bool held = vsData_->AllRowsHeld();

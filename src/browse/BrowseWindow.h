@@ -91,6 +91,10 @@ class BrowseWindow : public QWidget, public ModuleWindow {
   // its records. False, with one message shown, when that cannot be read,
   // rows in view moved, or a selected record is no longer among the rows.
   bool FollowSelection();
+  // The row a one-record action (Modify, View) takes, once the selection
+  // followed the database and the row is read: the row of the cell frame.
+  // 0 when there is none or, with one message shown, it cannot be taken.
+  int ActionRecordRow();
   // Reads every row as ReadGridRows does and runs print; rows read only for
   // it are let go afterwards. False when the rows cannot be read, else what
   // print returns.

@@ -66,10 +66,8 @@ bool frmMultiTable::InitControl() {
 bool frmMultiTable::AddData() { return OpenEditor(0, 0, kAddCaption); }
 
 bool frmMultiTable::ModifyData() {
-  if (!FollowSelection()) return false;
-  const int row = vsData()->ActionRow();
-  if (row < 1 || !ReadGridRows(row, row)) return false;
-  return OpenEditor(1, row, kModifyCaption);
+  const int row = ActionRecordRow();
+  return row > 0 && OpenEditor(1, row, kModifyCaption);
 }
 
 bool frmMultiTable::OpenEditor(int editMode, int row, int captionKey) {
@@ -90,9 +88,8 @@ bool frmMultiTable::OpenEditor(int editMode, int row, int captionKey) {
 }
 
 bool frmMultiTable::ViewData() {
-  if (!FollowSelection()) return false;
-  const int row = vsData()->ActionRow();
-  if (row < 1 || !ReadGridRows(row, row)) return false;
+  const int row = ActionRecordRow();
+  if (row < 1) return false;
   if (!sharedViewer) {
     sharedViewer = WindowRegistry::Create(QStringLiteral("frmMultiView"), window());
     if (!sharedViewer) return false;

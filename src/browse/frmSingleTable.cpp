@@ -22,10 +22,8 @@ QString frmSingleTable::TotalQuery(const QString& totalSQL) const {
 }
 
 bool frmSingleTable::ModifyData() {
-  if (!FollowSelection()) return false;
-  const int row = vsData()->ActionRow();
-  if (row < 1 || !ReadGridRows(row, row)) return false;
-  return OpenEditor(1, row, kModifyCaption);
+  const int row = ActionRecordRow();
+  return row > 0 && OpenEditor(1, row, kModifyCaption);
 }
 
 bool frmSingleTable::AddData() { return OpenEditor(0, 0, kAddCaption); }

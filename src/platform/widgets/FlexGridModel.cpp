@@ -154,12 +154,8 @@ bool FlexGridModel::ReadAgain(bool* moved) {
     emit ReadFailed(failure.error, failure.code);
     return false;
   }
-  Replace(std::move(fresh));
+  FollowKeys([&] { paged_ = std::move(fresh); });
   return true;
-}
-
-void FlexGridModel::Replace(std::shared_ptr<PagedQuery> rows) {
-  FollowKeys([&] { paged_ = std::move(rows); });
 }
 
 void FlexGridModel::FollowKeys(const std::function<void()>& change) {

@@ -162,11 +162,9 @@ class FlexGridModel : public QAbstractTableModel {
   void FollowCount();
   // Follows the database, then reads rows [first, last] when not held.
   PagedQuery::Status Fetch(int first, int last);
-  // The paged binding read again around the rows in view; false when it failed.
+  // The paged binding read again around the rows in view, the persistent
+  // indexes following their records; false when it failed.
   bool ReadAgain(bool* moved);
-  // Takes a paged binding holding other rows, the persistent indexes
-  // following their records' keys.
-  void Replace(std::shared_ptr<PagedQuery> rows);
   // Runs change, which makes the paged binding hold other rows, inside a
   // layout change: the persistent indexes move to the rows now holding
   // their records (by key), invalid where a record is not found; the
